@@ -1,0 +1,164 @@
+#pragma once
+// The simulated platform: a deterministic, headless System, Toolkit and SettingsStore.
+// Time is virtual and moves only when a test advances it; message boxes, the colour dialog, the
+// password services, the version numbers, the taskbar and host windows answer from a script;
+// every system call is logged with its arguments. Files and pictures are real.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "forms/form.h"
+#include "forms/types.h"
+#include "platform/platform.h"
+
+namespace velvora {
+
+class Program;
+
+struct SimCall {
+  std::string name;
+  std::vector<std::string> args;
+};
+
+struct SimMessageBox {
+  std::string text;
+  std::string title;
+  int style = 0;
+  int answer = 0;
+};
+
+struct SimErrorBox {
+  int number = 0;
+  std::string text;
+};
+
+class SimPlatform final : public System, public Toolkit, public SettingsStore {
+ public:
+  static constexpr float kTwipsPerPixel = 15;
+
+  explicit SimPlatform(std::string programFolder);
+  ~SimPlatform() override;
+  Platform platform() { return {*this, *this, *this}; }
+
+  // ---- the script ----
+  struct Versions {
+    std::uint32_t major = 4, minor = 10, platformId = 1;
+    bool queryFails = false;
+  } versions;
+  struct Taskbar {
+    bool present = true;
+    bool enabled = true;
+    Hwnd handle = 0x20010;
+  } taskbar;
+  bool passwordServices = true;
+  std::deque<std::int32_t> passwordAnswers;   // VerifyScreenSavePwd results; default 1
+  std::deque<int> messageBoxAnswers;          // default: the style's default button
+  std::deque<std::optional<Colour>> colourAnswers;  // nullopt cancels; default cancel
+  std::map<Hwnd, std::pair<std::int32_t, std::int32_t>> hostWindows;  // client size in pixels
+  int screenWidth = 1024, screenHeight = 768;  // pixels
+  std::vector<std::string> drives{"/"};
+
+  // ---- time ----
+  std::int64_t Now() const { return now_; }
+  // Moves virtual time on, firing due timers in order and handling queued events.
+  void Advance(std::int64_t ms);
+  // Handles every queued event (what the platform would deliver without time passing).
+  void RunPending();
+
+  // ---- what happened ----
+  const std::vector<SimCall>& Calls() const { return calls_; }
+  const std::vector<SimMessageBox>& MessageBoxes() const { return boxes_; }
+  const std::vector<SimErrorBox>& ErrorBoxes() const { return errors_; }
+  const std::vector<Colour>& ColourDialogs() const { return colourDialogs_; }
+  int CursorCount() const { return cursorCount_; }
+  bool ScreenSaverActive() const { return screenSaverActive_; }
+  bool QuitRequested() const { return quit_; }
+  std::int32_t WindowStyle(Hwnd window) const;
+  Hwnd ParentOf(Hwnd window) const;
+  void ClearCalls() { calls_.clear(); }
+  std::map<std::tuple<std::string, std::string, std::string>, std::string>& Store() { return store_; }
+
+  // ---- System ----
+  std::int32_t ShowCursor(std::int32_t show) override;
+  std::int32_t GetClientRect(Hwnd window, WinRect& rect) override;
+  std::int32_t GetWindowLongA(Hwnd window, std::int32_t index) override;
+  std::int32_t SetWindowLongA(Hwnd window, std::int32_t index, std::int32_t value) override;
+  Hwnd SetParent(Hwnd child, Hwnd parent) override;
+  std::int32_t SetWindowPos(Hwnd window, Hwnd insertAfter, std::int32_t x, std::int32_t y,
+                            std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
+  std::int32_t SystemParametersInfoA(std::uint32_t action, std::uint32_t param, void* buffer,
+                                     std::uint32_t winIni) override;
+  Hwnd FindWindowA(const char* className, const char* windowName) override;
+  std::int32_t IsWindowEnabled(Hwnd window) override;
+  std::int32_t EnableWindow(Hwnd window, std::int32_t enable) override;
+  std::int32_t GetVersionExA(OsVersionInfo& info) override;
+  bool HasPasswordServices() override;
+  std::int32_t PwdChangePasswordA(const char* regKey, Hwnd parent, std::int32_t reserved1,
+                                  std::int32_t reserved2) override;
+  std::int32_t VerifyScreenSavePwd(Hwnd window) override;
+
+  // ---- Toolkit ----
+  std::unique_ptr<FormView> Realise(Form& form) override;
+  void TimerChanged(Timer& timer) override;
+  void TimerRemoved(Timer& timer) override;
+  int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+  bool ChooseColor(std::int32_t& colour) override;
+  PicturePtr LoadPicture(const std::string& path) override;
+  void DoEvents() override;
+  void ShowRuntimeError(const RuntimeError& error) override;
+  std::string ProgramFolder() override { return programFolder_; }
+  std::vector<std::string> Drives() override { return drives; }
+  void Quit() override { quit_ = true; }
+
+  // ---- SettingsStore ----
+  std::string GetSetting(const std::string& app, const std::string& section,
+                         const std::string& key, const std::string& fallback) override;
+  void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+
+  // ---- used by the simulated windows ----
+  struct Window {
+    Form* form = nullptr;
+    std::int32_t style = 0;
+    Hwnd parent = 0;
+    bool shown = false;
+  };
+  Window* FindWindow(Hwnd window);
+  void ForgetWindow(Hwnd window);
+  // Queues a resize event for a form (delivered by RunPending).
+  void PostResize(Form& form);
+  // Gives a window its size in pixels and queues a resize when it changed.
+  void ResizeWindow(Form& form, float leftTwips, float topTwips, float widthTwips, float heightTwips);
+
+ private:
+  void Log(std::string name, std::vector<std::string> args);
+
+  struct TimerEntry {
+    std::int64_t due = 0;
+    std::uint64_t order = 0;
+  };
+
+  std::string programFolder_;
+  std::int64_t now_ = 0;
+  std::uint64_t nextOrder_ = 0;
+  std::map<Timer*, TimerEntry> timers_;
+  std::deque<std::function<void()>> pending_;
+  std::vector<SimCall> calls_;
+  std::vector<SimMessageBox> boxes_;
+  std::vector<SimErrorBox> errors_;
+  std::vector<Colour> colourDialogs_;
+  std::map<Hwnd, Window> windows_;
+  Hwnd nextWindow_ = 0x10010;
+  int cursorCount_ = 0;
+  bool screenSaverActive_ = true;
+  std::int32_t saverRunning_ = 0;
+  bool quit_ = false;
+  std::map<std::tuple<std::string, std::string, std::string>, std::string> store_;
+};
+
+}  // namespace velvora

@@ -1,0 +1,77 @@
+#pragma once
+// What the core asks of a window toolkit. Backends implement it; the core never asks which one.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/picture.h"
+
+namespace velvora {
+
+class Form;
+class FormView;
+class Timer;
+class RuntimeError;
+
+// Message-box style bits and answer codes.
+namespace mb {
+inline constexpr int kOk = 0x0;
+inline constexpr int kOkCancel = 0x1;
+inline constexpr int kYesNoCancel = 0x3;
+inline constexpr int kYesNo = 0x4;
+inline constexpr int kButtonsMask = 0xF;
+inline constexpr int kIconStop = 0x10;
+inline constexpr int kIconQuestion = 0x20;
+inline constexpr int kIconExclamation = 0x30;
+inline constexpr int kIconInformation = 0x40;
+inline constexpr int kIconMask = 0xF0;
+inline constexpr int kDefaultButton2 = 0x100;
+inline constexpr int kDefaultButton3 = 0x200;
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerCancel = 2;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+// The buttons a style shows, as answer codes in display order.
+std::vector<int> Buttons(int style);
+// The answer of the default button of a style.
+int DefaultAnswer(int style);
+}  // namespace mb
+
+class Toolkit {
+ public:
+  virtual ~Toolkit() = default;
+
+  // Builds the native window for a form being loaded (hidden until the form is shown).
+  virtual std::unique_ptr<FormView> Realise(Form& form) = 0;
+
+  // Timers: called when a timer of a loaded form is enabled, disabled or given a new interval
+  // (an enabled timer restarts its count), and when its form goes away.
+  virtual void TimerChanged(Timer& timer) = 0;
+  virtual void TimerRemoved(Timer& timer) = 0;
+
+  virtual int MsgBox(const std::string& prompt, int style, const std::string& title) = 0;
+  // The colour dialog, opened with `colour`; returns false when the user cancels.
+  virtual bool ChooseColor(std::int32_t& colour) = 0;
+  // Decodes a picture file; an empty path gives an empty (null) picture. Throws RuntimeError
+  // (53 file not found, 481 invalid picture) on failure.
+  virtual PicturePtr LoadPicture(const std::string& path) = 0;
+  // Handles every event already queued, then returns.
+  virtual void DoEvents() = 0;
+  virtual void ShowRuntimeError(const RuntimeError& error) = 0;
+  // The folder that holds the program file, without a trailing separator.
+  virtual std::string ProgramFolder() = 0;
+  // The roots a user can browse: "C:\" style drives on Windows, "/" and mount points elsewhere.
+  virtual std::vector<std::string> Drives() = 0;
+  // Stops the event loop: the program has ended.
+  virtual void Quit() = 0;
+};
+
+// The path separator of the platform the core is built for.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+}  // namespace velvora

@@ -1,0 +1,19 @@
+#pragma once
+// A program on the simulated platform, with a temporary folder standing for the program folder.
+#include <string>
+
+#include "forms/program.h"
+#include "platform/sim/sim_platform.h"
+#include "support/temp_folder.h"
+
+namespace velvora::test {
+
+struct SimSession {
+  explicit SimSession(std::string commandLine = "")
+      : sim(folder.Path()), program(sim.platform(), std::move(commandLine)) {}
+  TempFolder folder;
+  SimPlatform sim;
+  Program program;
+};
+
+}  // namespace velvora::test

@@ -1,0 +1,100 @@
+#include "settings/settings_file.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "platform/toolkit.h"
+#include "runtime/convert.h"
+
+namespace velvora {
+namespace {
+
+// Reads one line; CR LF ends it, and so does a lone CR or LF (files edited by hand).
+bool ReadLine(std::istream& in, std::string& buffer) {
+  if (in.peek() == std::char_traits<char>::eof()) return false;
+  std::string line;
+  for (int c; (c = in.get()) != std::char_traits<char>::eof();) {
+    if (c == '\n') break;
+    if (c == '\r') {
+      if (in.peek() == '\n') in.get();
+      break;
+    }
+    line.push_back(static_cast<char>(c));
+  }
+  buffer = std::move(line);
+  return true;
+}
+
+std::string TrimBlanks(const std::string& s) {
+  std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::string SettingsFilePath(const std::string& programFolder) {
+  return programFolder + kPathSeparator + "Velvora.ini";
+}
+
+SettingsFileContents LoadSettingsFile(const std::string& path) {
+  SettingsFileContents result;
+  std::ifstream in(path, std::ios::binary);
+  std::string buffer;  // a read that fails leaves the buffer as it was
+  if (in) ReadLine(in, buffer);
+  result.intervalText = buffer;
+  if (in) ReadLine(in, buffer);
+  if (buffer == "Min") result.unit = IntervalUnitKeyword::Min;
+  else if (buffer == "Sec") result.unit = IntervalUnitKeyword::Sec;
+  if (in) ReadLine(in, buffer);
+  std::int64_t count = LeadingNumberWide(buffer);
+  result.count = (count < INT16_MIN || count > INT16_MAX) ? 0 : static_cast<std::int16_t>(count);
+  if (in) ReadLine(in, buffer);
+  if (buffer == "FullWin") result.placement = PlacementKeyword::FullWin;
+  else if (buffer == "Random") result.placement = PlacementKeyword::Random;
+  for (int i = 0; i < result.count && in && ReadLine(in, buffer); ++i) {
+    result.pictures.push_back(TrimBlanks(buffer));
+  }
+  return result;
+}
+
+std::string FormatSettingsFile(const SettingsToSave& s) {
+  std::string bytes;
+  auto line = [&bytes](const std::string& text) { bytes += text + "\r\n"; };
+  line(s.intervalText);
+  line(s.intervalUnit);
+  line(" " + std::to_string(s.pictures.size()) + " ");
+  if (s.fullWindow) line("FullWin");
+  else if (s.centred) line("Random");
+  for (const std::string& picture : s.pictures) line(picture);
+  return bytes;
+}
+
+bool SaveSettingsFile(const std::string& path, const SettingsToSave& settings) {
+  namespace fs = std::filesystem;
+  const std::string bytes = FormatSettingsFile(settings);
+  std::random_device entropy;
+  const std::string temp = path + ".tmp" + std::to_string(entropy() % 1000000);
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::remove(temp.c_str());
+      return false;
+    }
+  }
+  std::error_code ec;
+  fs::rename(temp, path, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace velvora

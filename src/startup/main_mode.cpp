@@ -1,0 +1,126 @@
+#include "startup/main_mode.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "runtime/convert.h"
+#include "runtime/errors.h"
+#include "runtime/int16.h"
+#include "saver/frm_saver.h"
+#include "setup/frm_setup.h"
+#include "startup/mdl_win_version.h"
+
+namespace velvora {
+namespace {
+
+constexpr std::uint32_t kSwpNoSize = 0x1;
+constexpr std::uint32_t kSwpNoMove = 0x2;
+constexpr std::uint32_t kSwpNoZOrder = 0x4;
+constexpr std::uint32_t kSwpNoActivate = 0x10;
+constexpr std::uint32_t kSwpShowWindow = 0x40;
+
+std::string_view TrimSpaces(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+std::string UpperCase(std::string_view s) {
+  std::string upper(s);
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return upper;
+}
+
+bool Contains(std::string_view line, std::string_view part) {
+  return line.find(part) != std::string_view::npos;
+}
+
+// The last `count` characters of the text; a negative count is an invalid call.
+std::string_view Right(std::string_view s, std::int64_t count) {
+  if (count < 0) Raise(ErrorNumber::InvalidProcedureCall);
+  const auto n = std::min<std::size_t>(static_cast<std::size_t>(count), s.size());
+  return s.substr(s.size() - n);
+}
+
+// Every use of the slideshow window goes through the program-wide instance, so its handle is
+// read afresh each time (a window unloaded in between would be built anew).
+frmSaver& Saver(Program& program) { return program.Use<frmSaver>(); }
+
+[[noreturn]] void ChangePassword(Program& program, std::string_view line) {
+  const Hwnd parent = TextToLong(Right(line, static_cast<std::int64_t>(line.size()) - 3));
+  // Without the password service there is no dialog to show; the mode ends all the same.
+  if (program.sys().HasPasswordServices()) {
+    program.sys().PwdChangePasswordA("SCRSAVE", parent, 0, 0);
+  }
+  program.End();
+}
+
+void StartPreview(Program& program, std::string_view parseText) {
+  program.PreviewMode = kTrue16;
+  const Hwnd host = ParseWindowHandle(parseText);
+  WinRect client;
+  program.sys().GetClientRect(host, client);
+  const std::int32_t width = client.right;
+  const std::int32_t height = client.bottom;
+
+  Saver(program);  // loads it; its load handler sees PreviewMode true
+  Saver(program).SetCaption("Preview");
+  System& sys = program.sys();
+  sys.SetWindowLongA(Saver(program).hWnd(), kGwlStyle,
+                     sys.GetWindowLongA(Saver(program).hWnd(), kGwlStyle) | kWsChild);
+  sys.SetParent(Saver(program).hWnd(), host);
+  sys.SetWindowLongA(Saver(program).hWnd(), kGwlHwndParent, host);
+  // The only thing that makes the preview visible.
+  sys.SetWindowPos(Saver(program).hWnd(), 0, 0, 0, width, height,
+                   kSwpNoZOrder | kSwpNoActivate | kSwpShowWindow);
+}
+
+void StartFullScreen(Program& program) {
+  program.sys().SystemParametersInfoA(kSpiSetScreenSaveActive, 0, nullptr, 0);
+  Saver(program);  // loads it
+  Saver(program).SetWindowState(WindowState::Maximized);
+  Saver(program).Show();
+  program.sys().SetWindowPos(Saver(program).hWnd(), kHwndTopmost, 0, 0, 0, 0,
+                             kSwpNoSize | kSwpNoMove);
+  // Lets the window handle what loading and showing queued before start-up returns.
+  program.toolkit().DoEvents();
+  Saver(program).Show();
+}
+
+}  // namespace
+
+void Main(Program& program) {
+  const std::string& line = program.Command();
+  const std::string parseText = UpperCase(TrimSpaces(line));
+  const std::string_view prefix = std::string_view(line).substr(0, 2);
+  program.PreviewMode = kFalse16;
+
+  if (prefix == "/a" && mdlWinVersion::GetWindowsFamily(program.sys()) == 0) {
+    ChangePassword(program, line);
+  }
+  if (prefix == "/p") {
+    StartPreview(program, parseText);
+    return;
+  }
+  if (line.empty()) return;
+  if (Contains(line, "/C") || Contains(line, "/c")) {
+    program.Use<frmSetup>().Show();
+    return;
+  }
+  if (Contains(line, "/S") || Contains(line, "/s")) StartFullScreen(program);
+}
+
+std::int32_t ParseWindowHandle(std::string_view text) {
+  const std::string_view t = TrimSpaces(text);
+  std::int16_t n = Checked16(static_cast<std::int64_t>(t.size()));
+  auto isDigitAt = [t](std::int16_t position) {
+    const char c = t[static_cast<std::size_t>(position - 1)];
+    return c >= '0' && c <= '9';
+  };
+  while (n >= 1 && isDigitAt(n)) n = Sub16(n, 1);
+  return TextToLong(t.substr(static_cast<std::size_t>(n)));
+}
+
+}  // namespace velvora

@@ -170,19 +170,20 @@ ClockShape::Pair ClockShape::Sweep(int y, bool mirrored) const {
   const float firstRight = dy < 0.0f ? std::ceil(cx - 0.5f) : std::floor(cx - 0.5f) + 1.0f;
   const int right0 = ClampedRound(firstRight, 0, width_);
 
-  // Passed side of the hand: dx * hy - dy * hx > 0 with the hand (sin, -cos).
+  // Passed side of the hand (sin, -cos): dx * hy - dy * hx >= 0. Points on the line count as
+  // passed, so the straight-up column stays passed when the hand points straight down.
   const float hx = sin_;
   const float hy = -cos_;
   Span plane{0, 0};
   if (std::fabs(hy) < 1e-6f) {
-    if (-dy * hx > 0.0f) plane = {0, width_};
+    if (-dy * hx >= 0.0f) plane = {0, width_};
   } else {
-    const float t = dy * hx / hy + cx - 0.5f;  // columns beyond t (or before it) are passed
+    const float t = dy * hx / hy + cx - 0.5f;  // columns from t on (or up to it) are passed
     const float bounded = std::clamp(t, -2.0f, static_cast<float>(width_) + 2.0f);
     if (hy > 0.0f) {
-      plane = {ClampedRound(std::floor(bounded) + 1.0f, 0, width_), width_};
+      plane = {ClampedRound(std::ceil(bounded), 0, width_), width_};
     } else {
-      plane = {0, ClampedRound(std::ceil(bounded), 0, width_)};
+      plane = {0, ClampedRound(std::floor(bounded) + 1.0f, 0, width_)};
     }
   }
   Pair pair{{0, 0}, {0, 0}};

@@ -15,31 +15,14 @@
 
 namespace velvora::test {
 
-// A small 24-bit BMP of one colour.
-inline std::string TinyBmp(int width, int height, std::uint8_t shade = 0x80) {
-  const int rowBytes = (width * 3 + 3) / 4 * 4;
-  const int dataBytes = rowBytes * height;
-  std::string bmp;
-  auto put = [&bmp](std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) bmp.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-  };
-  bmp += "BM";
-  put(static_cast<std::uint32_t>(54 + dataBytes), 4);
-  put(0, 4);
-  put(54, 4);
-  put(40, 4);
-  put(static_cast<std::uint32_t>(width), 4);
-  put(static_cast<std::uint32_t>(height), 4);
-  put(1, 2);
-  put(24, 2);
-  put(0, 4);
-  put(static_cast<std::uint32_t>(dataBytes), 4);
-  put(2835, 4);
-  put(2835, 4);
-  put(0, 4);
-  put(0, 4);
-  bmp.append(static_cast<std::size_t>(dataBytes), static_cast<char>(shade));
-  return bmp;
+// A small 24-bit BMP of one grey.
+inline std::string TinyBmp(int width, int height) {
+  const int data = (width * 3 + 3) / 4 * 4 * height;
+  std::string bmp = "BM";
+  for (int v : {54 + data, 0, 54, 40, width, height, 1 | (24 << 16), 0, data, 2835, 2835, 0, 0}) {
+    for (int i = 0; i < 4; ++i) bmp.push_back(static_cast<char>((static_cast<unsigned>(v) >> (8 * i)) & 0xFF));
+  }
+  return bmp.append(static_cast<std::size_t>(data), '\x80');
 }
 
 class SaverTest : public ::testing::Test {

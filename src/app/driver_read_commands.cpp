@@ -1,0 +1,119 @@
+// Commands that read what the program shows and did; each prints one JSON object on one line.
+#include <algorithm>
+
+#include "app/driver_commands.h"
+#include "app/driver_error.h"
+
+namespace velvora::driver {
+namespace {
+
+std::string Strings(const std::vector<std::string>& texts) {
+  std::vector<std::string> quoted;
+  for (const std::string& text : texts) quoted.push_back(JsonQuote(text));
+  return JsonArray(quoted);
+}
+
+// A form's or control's properties; a form's own variables and its window follow its properties.
+void Get(Session& s, const Args& a) {
+  const Target t = s.Find(a[0]);
+  JsonObject json(a.From(1));
+  json.Fixed("target", JsonQuote(a[0]));
+  if (t.control) {
+    t.control->Describe(json);
+  } else {
+    t.form->Describe(json);
+    json.Integer("WindowStyle", s.Sim().WindowStyle(t.form->hWnd()));
+    json.Integer("ParentWindow", s.Sim().ParentOf(t.form->hWnd()));
+  }
+  s.Print(json);
+}
+
+void Status(Session& s, const Args& a) {
+  JsonObject json(a.From(0));
+  json.Boolean("started", s.Started());
+  if (s.Started()) {
+    const Program& p = s.CurrentProgram();
+    json.Boolean("ended", p.Ended());
+    json.Text("reason", EndReasonName(p.Reason()));
+    std::vector<std::string> forms;
+    for (const Form* form : p.LoadedForms()) forms.push_back(form->Name());
+    json.Raw("forms", Strings(forms));
+    json.Integer("PreviewMode", p.PreviewMode);
+    json.Text("IntervalUnit", p.IntervalUnit);
+    json.Integer("TaskbarWnd", p.TaskbarWnd);
+    json.Integer("TaskbarWasDisabled", p.TaskbarWasDisabled);
+  }
+  json.Integer("time", s.Sim().Now());
+  json.Integer("cursorCount", s.Sim().CursorCount());
+  json.Boolean("screenSaverActive", s.Sim().ScreenSaverActive());
+  json.Boolean("taskbarEnabled", s.Sim().taskbar.enabled);
+  json.Text("folder", s.Folder());
+  s.Print(json);
+}
+
+// The system calls made so far, in order; names given: only those calls.
+void Calls(Session& s, const Args& a) {
+  const std::vector<std::string> only = a.From(0);
+  std::vector<std::string> calls;
+  for (const SimCall& call : s.Sim().Calls()) {
+    if (!only.empty() && std::find(only.begin(), only.end(), call.name) == only.end()) continue;
+    calls.push_back(JsonObject().Fixed("name", JsonQuote(call.name)).Fixed("args", Strings(call.args)).Str());
+  }
+  s.Print(JsonObject().Fixed("calls", JsonArray(calls)));
+}
+
+void MessageBoxes(Session& s, const Args&) {
+  std::vector<std::string> boxes;
+  for (const SimMessageBox& box : s.Sim().MessageBoxes()) {
+    JsonObject json;
+    json.Text("text", box.text);
+    json.Text("title", box.title);
+    json.Integer("style", box.style);
+    json.Integer("answer", box.answer);
+    boxes.push_back(json.Str());
+  }
+  s.Print(JsonObject().Fixed("msgboxes", JsonArray(boxes)));
+}
+
+void ErrorBoxes(Session& s, const Args&) {
+  std::vector<std::string> boxes;
+  for (const SimErrorBox& box : s.Sim().ErrorBoxes()) {
+    JsonObject json;
+    json.Integer("number", box.number);
+    json.Text("text", box.text);
+    boxes.push_back(json.Str());
+  }
+  s.Print(JsonObject().Fixed("errors", JsonArray(boxes)));
+}
+
+void Colours(Session& s, const Args&) {
+  std::vector<std::string> opened;
+  for (Colour c : s.Sim().ColourDialogs()) opened.push_back(std::to_string(c));
+  s.Print(JsonObject().Fixed("colourDialogs", JsonArray(opened)));
+}
+
+void Store(Session& s, const Args&) {
+  JsonObject json;
+  for (const auto& [key, value] : s.Sim().Store()) {
+    const auto& [app, section, name] = key;
+    json.Text(app + "/" + section + "/" + name, value);
+  }
+  s.Print(JsonObject().Fixed("store", json.Str()));
+}
+
+}  // namespace
+
+void AddReadCommands(CommandTable& t) {
+  t["get"] = {"TARGET [NAME...]", 1, kAnyNumber, Get};
+  t["status"] = {"[NAME...]", 0, kAnyNumber, Status};
+  t["calls"] = {"[CALLNAME...]", 0, kAnyNumber, Calls};
+  t["msgboxes"] = {"", 0, 0, MessageBoxes};
+  t["errors"] = {"", 0, 0, ErrorBoxes};
+  t["colour-dialogs"] = {"", 0, 0, Colours};
+  t["store"] = {"", 0, 0, Store};
+  t["echo"] = {"TEXT", 1, 1, [](Session& s, const Args& a) {
+    s.Print(JsonObject().Fixed("echo", JsonQuote(a[0])));
+  }};
+}
+
+}  // namespace velvora::driver

@@ -1,0 +1,115 @@
+#include "app/driver_session.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/driver_error.h"
+#include "startup/main_mode.h"
+
+namespace velvora::driver {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string MakeTempFolder() {
+  std::string pattern = (fs::temp_directory_path() / "velvora-sim-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw ScriptError("cannot create a temporary program folder");
+  return pattern;
+}
+
+// What a script has told the platform so far, moved to the platform of a new process.
+void CarryOver(SimPlatform& from, SimPlatform& to) {
+  to.versions = from.versions;
+  to.taskbar = from.taskbar;
+  to.passwordServices = from.passwordServices;
+  to.passwordAnswers = from.passwordAnswers;
+  to.messageBoxAnswers = from.messageBoxAnswers;
+  to.colourAnswers = from.colourAnswers;
+  to.hostWindows = from.hostWindows;
+  to.screenWidth = from.screenWidth;
+  to.screenHeight = from.screenHeight;
+  to.drives = from.drives;
+  to.Store() = from.Store();
+}
+
+}  // namespace
+
+Session::Session(std::ostream& out) : out_(out), ownFolder_(MakeTempFolder()), folder_(ownFolder_) {
+  sim_ = std::make_unique<SimPlatform>(folder_);
+}
+
+Session::~Session() {
+  program_.reset();  // before the platform it runs on
+  sim_.reset();
+  std::error_code ec;
+  fs::remove_all(ownFolder_, ec);
+}
+
+std::string Session::PathInFolder(const std::string& name) const {
+  if (name.empty() || fs::path(name).is_absolute()) {
+    throw ScriptError("file names are relative to the program folder: \"" + name + "\"");
+  }
+  return (fs::path(folder_) / name).string();
+}
+
+void Session::NewPlatform(const std::string& folder) {
+  auto fresh = std::make_unique<SimPlatform>(folder);
+  CarryOver(*sim_, *fresh);
+  program_.reset();
+  sim_ = std::move(fresh);
+  folder_ = folder;
+}
+
+void Session::UseFolder(const std::string& folder) {
+  if (Running()) throw ScriptError("the program folder cannot change while the program runs");
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec)) throw ScriptError("no such folder: " + folder);
+  NewPlatform(fs::absolute(folder).lexically_normal().string());
+}
+
+void Session::Start(const std::string& commandLine) {
+  if (Running()) throw ScriptError("the program is still running");
+  if (program_) NewPlatform(folder_);
+  program_ = std::make_unique<Program>(sim_->platform(), commandLine);
+  program_->Start(Main);
+  // The event loop begins: what loading and showing queued is delivered.
+  if (!program_->Ended()) sim_->RunPending();
+}
+
+void Session::Kill() {
+  if (!program_) throw ScriptError("the program has not been started");
+  NewPlatform(folder_);
+}
+
+Program& Session::CurrentProgram() const {
+  if (!program_) throw ScriptError("the program has not been started");
+  return *program_;
+}
+
+Target Session::Find(const std::string& name) const {
+  const std::size_t dot = name.find('.');
+  const std::string formName = name.substr(0, dot);
+  Form* form = CurrentProgram().FindForm(formName);
+  if (!form) throw ScriptError(formName + " is not loaded");
+  if (dot == std::string::npos) return {form, nullptr};
+  const std::string controlName = name.substr(dot + 1);
+  Control* control = form->Find(controlName);
+  if (!control) throw ScriptError(formName + " has no control " + controlName);
+  return {form, control};
+}
+
+void Session::Input(const std::string& target, const InputEvent& event) {
+  if (!Running()) throw ScriptError(program_ ? "the program has ended" : "the program has not been started");
+  Target t = Find(target);
+  program_->Raise(*t.form, t.control, event);
+  if (!program_->Ended()) sim_->RunPending();
+}
+
+void Session::Print(const JsonObject& object) {
+  if (auto missing = object.MissingKeys(); !missing.empty()) {
+    throw ScriptError("no value named " + missing.front());
+  }
+  out_ << object.Str() << '\n';
+}
+
+}  // namespace velvora::driver

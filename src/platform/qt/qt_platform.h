@@ -1,0 +1,108 @@
+#pragma once
+// The Linux desktop platform: System, Toolkit and SettingsStore over Qt 6 Widgets and X11.
+// It holds no behaviour of its own: it realises forms, runs timers and dialogs, decodes
+// pictures, stores preferences and answers the named system calls.
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/platform.h"
+
+class QTimer;
+class QWidget;
+
+namespace velvora {
+class Program;
+}
+
+namespace velvora::qt {
+
+class QtFormView;
+
+class QtPlatform final : public System, public Toolkit, public SettingsStore {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+  QtPlatform(const QtPlatform&) = delete;
+  QtPlatform& operator=(const QtPlatform&) = delete;
+  Platform platform() { return {*this, *this, *this}; }
+
+  // Runs one delivery of an event to the program (Program::Dispatch or Raise inside). An End
+  // that must unwind an outer handler cannot pass through Qt's event loop: it is held here and
+  // rethrown when the DoEvents that delivered it returns.
+  void Deliver(const std::function<void()>& delivery);
+  // True while a modal box or dialog of ours is open: the program's handlers run one at a time,
+  // so timer ticks that fall due meanwhile are skipped.
+  bool InModalDialog() const { return modalDepth_ > 0; }
+  // The window of ours with a handle, or null.
+  QtFormView* ViewOf(Hwnd window) const;
+  void Register(QtFormView& view);
+  void Unregister(QtFormView& view);
+
+  // ---- System ----
+  std::int32_t ShowCursor(std::int32_t show) override;
+  std::int32_t GetClientRect(Hwnd window, WinRect& rect) override;
+  std::int32_t GetWindowLongA(Hwnd window, std::int32_t index) override;
+  std::int32_t SetWindowLongA(Hwnd window, std::int32_t index, std::int32_t value) override;
+  Hwnd SetParent(Hwnd child, Hwnd parent) override;
+  std::int32_t SetWindowPos(Hwnd window, Hwnd insertAfter, std::int32_t x, std::int32_t y,
+                            std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
+  std::int32_t SystemParametersInfoA(std::uint32_t action, std::uint32_t param, void* buffer,
+                                     std::uint32_t winIni) override;
+  Hwnd FindWindowA(const char* className, const char* windowName) override;
+  std::int32_t IsWindowEnabled(Hwnd window) override;
+  std::int32_t EnableWindow(Hwnd window, std::int32_t enable) override;
+  std::int32_t GetVersionExA(OsVersionInfo& info) override;
+  bool HasPasswordServices() override { return false; }
+  std::int32_t PwdChangePasswordA(const char* regKey, Hwnd parent, std::int32_t reserved1,
+                                  std::int32_t reserved2) override;
+  std::int32_t VerifyScreenSavePwd(Hwnd window) override;
+
+  // ---- Toolkit ----
+  std::unique_ptr<FormView> Realise(Form& form) override;
+  void TimerChanged(Timer& timer) override;
+  void TimerRemoved(Timer& timer) override;
+  int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+  bool ChooseColor(std::int32_t& colour) override;
+  PicturePtr LoadPicture(const std::string& path) override;
+  void DoEvents() override;
+  void ShowRuntimeError(const RuntimeError& error) override;
+  std::string ProgramFolder() override;
+  std::vector<std::string> Drives() override;
+  void Quit() override;
+
+  // ---- SettingsStore ----
+  std::string GetSetting(const std::string& app, const std::string& section,
+                         const std::string& key, const std::string& fallback) override;
+  void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+
+ private:
+  friend class ModalScope;
+  void ApplyCursor();
+
+  std::map<Hwnd, QtFormView*> views_;
+  std::map<Timer*, QPointer<QTimer>> timers_;
+  int cursorCount_ = 0;
+  bool cursorBlanked_ = false;
+  bool saverSuspended_ = false;
+  std::int32_t saverRunning_ = 0;
+  int modalDepth_ = 0;
+  bool endPending_ = false;
+};
+
+// Marks a modal dialog of ours as open for its lifetime.
+class ModalScope {
+ public:
+  explicit ModalScope(QtPlatform& platform) : platform_(platform) { ++platform_.modalDepth_; }
+  ~ModalScope() { --platform_.modalDepth_; }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  QtPlatform& platform_;
+};
+
+}  // namespace velvora::qt

@@ -10,8 +10,8 @@ std::uint32_t Scramble(std::uint32_t v) {
   return v;
 }
 
-Picture Filled(int width, int height, std::uint32_t seed, std::uint32_t lowBit) {
-  Picture p(width, height);
+Picture Filled(int width, int height, int margin, std::uint32_t seed, std::uint32_t lowBit) {
+  Picture p(width, height, margin);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const auto noise = Scramble(seed + static_cast<std::uint32_t>(y * 7919 + x));
@@ -42,8 +42,10 @@ std::vector<std::uint32_t> Picture::Visible() const {
   return v;
 }
 
-Picture Picture::Old(int width, int height) { return Filled(width, height, 17, 0); }
-Picture Picture::New(int width, int height) { return Filled(width, height, 90001, 1); }
+Picture Picture::Old(int width, int height, int margin) { return Filled(width, height, margin, 17, 0); }
+Picture Picture::New(int width, int height, int margin) {
+  return Filled(width, height, margin, 90001, 1);
+}
 
 int Differences(const Picture& a, const Picture& b) {
   int count = 0;
@@ -51,6 +53,14 @@ int Differences(const Picture& a, const Picture& b) {
     for (int x = 0; x < a.width(); ++x) count += a.At(x, y) != b.At(x, y) ? 1 : 0;
   }
   return count;
+}
+
+Picture Picture::Plain(int width, int height, std::uint32_t colour) {
+  Picture p(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) p.At(x, y) = colour;
+  }
+  return p;
 }
 
 TransitionParams ParamsFor(int effect, int param) {

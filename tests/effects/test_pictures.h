@@ -33,8 +33,10 @@ class Picture {
 
   // Two kinds of test content. Every pixel of `Old` has a clear lowest bit and every pixel
   // of `New` a set one, so a pixel tells which picture it came from; both vary everywhere.
-  static Picture Old(int width, int height);
-  static Picture New(int width, int height);
+  // A margin of 0 gives buffers of exactly the view, for the address sanitiser to guard.
+  static Picture Old(int width, int height, int margin = 3);
+  static Picture New(int width, int height, int margin = 3);
+  static Picture Plain(int width, int height, std::uint32_t colour);
 
  private:
   std::size_t Index(int x, int y) const {

@@ -139,14 +139,8 @@ TEST(ShapeEffects, CirclesAndClockHandsCoverTheRightParts) {
 }
 
 TEST(BlendEffects, FadesMixChannelsAndPassThroughTheColours) {
-  Picture black(4, 3);
-  Picture white(4, 3);
-  for (int y = 0; y < 3; ++y) {
-    for (int x = 0; x < 4; ++x) {
-      black.At(x, y) = 0xFF000000u;
-      white.At(x, y) = 0xFFFFFFFFu;
-    }
-  }
+  const Picture black = Picture::Plain(4, 3, 0xFF000000u);
+  const Picture white = Picture::Plain(4, 3, 0xFFFFFFFFu);
   EXPECT_EQ(Render(black, white, 0.5f, ParamsFor(84)).At(2, 1), 0xFF7F7F7Fu);
   EXPECT_EQ(Render(black, white, 0.5f, ParamsFor(85)).At(2, 1), kColourA);
   EXPECT_EQ(Render(black, white, 0.5f, ParamsFor(86)).At(2, 1), kColourB);
@@ -157,14 +151,8 @@ TEST(BlendEffects, FadesMixChannelsAndPassThroughTheColours) {
 }
 
 TEST(BlendEffects, ASoftWipeRampsAcrossItsEdge) {
-  Picture black(200, 2);
-  Picture white(200, 2);
-  for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 200; ++x) {
-      black.At(x, y) = 0xFF000000u;
-      white.At(x, y) = 0xFFFFFFFFu;
-    }
-  }
+  const Picture black = Picture::Plain(200, 2, 0xFF000000u);
+  const Picture white = Picture::Plain(200, 2, 0xFFFFFFFFu);
   for (const int effect : {33, 34}) {  // from the left, from the right
     const Picture frame = Render(black, white, 0.5f, ParamsFor(effect));
     int blended = 0;

@@ -62,28 +62,32 @@ void Calls(Session& s, const Args& a) {
   s.Print(JsonObject().Fixed("calls", JsonArray(calls)));
 }
 
-void MessageBoxes(Session& s, const Args&) {
-  std::vector<std::string> boxes;
-  for (const SimMessageBox& box : s.Sim().MessageBoxes()) {
+// Prints {"key":[...]} with one object per item, filled in by `fill`.
+template <class Items, class Fill>
+void PrintList(Session& s, const char* key, const Items& items, Fill fill) {
+  std::vector<std::string> objects;
+  for (const auto& item : items) {
     JsonObject json;
+    fill(json, item);
+    objects.push_back(json.Str());
+  }
+  s.Print(JsonObject().Fixed(key, JsonArray(objects)));
+}
+
+void MessageBoxes(Session& s, const Args&) {
+  PrintList(s, "msgboxes", s.Sim().MessageBoxes(), [](JsonObject& json, const SimMessageBox& box) {
     json.Text("text", box.text);
     json.Text("title", box.title);
     json.Integer("style", box.style);
     json.Integer("answer", box.answer);
-    boxes.push_back(json.Str());
-  }
-  s.Print(JsonObject().Fixed("msgboxes", JsonArray(boxes)));
+  });
 }
 
 void ErrorBoxes(Session& s, const Args&) {
-  std::vector<std::string> boxes;
-  for (const SimErrorBox& box : s.Sim().ErrorBoxes()) {
-    JsonObject json;
+  PrintList(s, "errors", s.Sim().ErrorBoxes(), [](JsonObject& json, const SimErrorBox& box) {
     json.Integer("number", box.number);
     json.Text("text", box.text);
-    boxes.push_back(json.Str());
-  }
-  s.Print(JsonObject().Fixed("errors", JsonArray(boxes)));
+  });
 }
 
 void Colours(Session& s, const Args&) {

@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "runtime/errors.h"
 #include "settings/preferences.h"
+#include "support/error_code.h"
 #include "support/sim_session.h"
 
 namespace velvora {
 namespace {
+
+using test::ErrorOf;
 
 struct Store {
   test::TempFolder folder;
@@ -24,16 +26,6 @@ struct Store {
     sim.Store()[{"Velvora", "Settings", key}] = value;
   }
 };
-
-template <class F>
-int ErrorOf(F&& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return e.Code();
-  }
-  return 0;
-}
 
 TEST(Preferences, DelayMissingOrZeroStoresTwo) {
   Store missing;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "runtime/errors.h"
 #include "saver/frm_saver.h"
 #include "setup/frm_setup.h"
 #include "startup/main_mode.h"
+#include "support/error_code.h"
 #include "support/sim_session.h"
 
 namespace velvora {
@@ -57,14 +57,7 @@ TEST(ParseWindowHandle, TakesTheDigitsAtTheEnd) {
 }
 
 TEST(ParseWindowHandle, FailsWithoutTrailingDigitsOrBeyondRange) {
-  auto errorOf = [](const std::string& text) {
-    try {
-      ParseWindowHandle(text);
-    } catch (const RuntimeError& e) {
-      return e.Code();
-    }
-    return 0;
-  };
+  auto errorOf = [](const std::string& text) { return test::ErrorOf([&] { ParseWindowHandle(text); }); };
   EXPECT_EQ(errorOf(""), 13);
   EXPECT_EQ(errorOf("   "), 13);
   EXPECT_EQ(errorOf("/P"), 13);

@@ -148,7 +148,7 @@ class LineBinding final : public ControlBinding {
     auto* w = static_cast<LineWidget*>(widget());
     const QPoint a(ToPixels(line_.x1), ToPixels(line_.y1)), b(ToPixels(line_.x2), ToPixels(line_.y2));
     const int pen = std::max(1, line_.borderWidth);
-    const QRect box = QRect(a, b).normalized().adjusted(0, 0, pen, pen);
+    const QRect box = QRect(a, b).normalized().adjusted(0, 0, pen - 1, pen - 1);
     w->from = a - box.topLeft();
     w->to = b - box.topLeft();
     w->width = pen;

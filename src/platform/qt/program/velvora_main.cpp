@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   // The program ends when the program says so, not when Qt's last window closes.
   QApplication::setQuitOnLastWindowClosed(false);
   velvora::qt::InstallFontSubstitutions();
-  const QString icon = velvora::qt::AssetPath("velvora");
+  const QString icon = velvora::qt::AssetPath("saver");
   if (!icon.isEmpty()) QApplication::setWindowIcon(QIcon(icon));
 
   velvora::qt::QtPlatform platform;

@@ -48,10 +48,12 @@ QtFormView::QtFormView(QtPlatform& platform, Form& form) : platform_(platform), 
   const QString icon = AssetPath(std::string(d.icon));
   if (!icon.isEmpty()) window_->setWindowIcon(QIcon(icon));
   const QSize client(ToPixels(d.clientWidth), ToPixels(d.clientHeight));
-  if (d.border == BorderStyle::Sizable) {
-    window_->resize(client);
-  } else {
+  const bool fixed = d.border == BorderStyle::Fixed || d.border == BorderStyle::FixedDialog ||
+                     d.border == BorderStyle::FixedToolWindow;
+  if (fixed) {
     window_->setFixedSize(client);
+  } else {
+    window_->resize(client);
   }
   window_->setAutoFillBackground(true);
   ApplyBackColor();
@@ -250,7 +252,11 @@ void QtFormView::SetTopmost() {
 }
 
 void QtFormView::Place(const QRect* geometry, bool show, bool activate) {
-  if (geometry) window_->setGeometry(*geometry);
+  if (geometry) {
+    // A size set by the system call overrides the design's fixed size.
+    if (window_->minimumSize() == window_->maximumSize()) window_->setFixedSize(geometry->size());
+    window_->setGeometry(*geometry);
+  }
   if (!show) return;
   window_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
   window_->show();

@@ -1,0 +1,127 @@
+// Picture decoding: every listed format, content before extension, EXIF orientation, screen-size
+// decoding, and the failures (missing file, a text file named like a picture).
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImageWriter>
+
+#include "platform/qt/qt_pictures.h"
+#include "qt_fixture.h"
+#include "runtime/errors.h"
+#include "support/temp_folder.h"
+
+namespace velvora::test {
+namespace {
+
+// A picture with four quadrants of distinct colours, so a turn or a mirror shows.
+QImage Quadrants(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const bool right = x >= w / 2, bottom = y >= h / 2;
+      image.setPixel(x, y, right ? (bottom ? qRgb(0, 0, 255) : qRgb(0, 255, 0)) : (bottom ? qRgb(255, 255, 0) : qRgb(255, 0, 0)));
+    }
+  }
+  return image;
+}
+
+std::string Write(const TempFolder& folder, const std::string& name, const QByteArray& format,
+                  const QImage& image) {
+  const std::string path = folder / name;
+  QImageWriter writer(QString::fromStdString(path), format);
+  EXPECT_TRUE(writer.write(image)) << name << ": " << writer.errorString().toStdString();
+  return path;
+}
+
+std::uint32_t At(const Picture& p, int x, int y) { return p.pixels[static_cast<std::size_t>(y * p.width + x)] & 0xFFFFFFu; }
+
+int ErrorOf(const std::string& path) {
+  try {
+    qt::DecodePicture(path, {1920, 1080});
+  } catch (const RuntimeError& e) {
+    return e.Code();
+  }
+  return 0;
+}
+
+TEST(QtPictures, EveryListedFormatLoadsByContent) {
+  TempFolder folder;
+  const QImage image = Quadrants(16, 16);
+  std::vector<std::string> files = {
+      Write(folder, "a.bmp", "bmp", image), Write(folder, "a.dib", "bmp", image),
+      Write(folder, "a.jpg", "jpeg", image), Write(folder, "a.png", "png", image),
+      Write(folder, "a.ico", "ico", image), Write(folder, "a.webp", "webp", image),
+      Write(folder, "a.tif", "tiff", image),
+      // Named for one format, holding another: the content decides.
+      Write(folder, "png-inside.gif", "png", image)};
+  // A cursor is an icon file with type 2 in its header.
+  QFile icon(QString::fromStdString(folder / "a.ico"));
+  ASSERT_TRUE(icon.open(QIODevice::ReadOnly));
+  QByteArray cursor = icon.readAll();
+  cursor[2] = 2;
+  folder.Write("a.cur", cursor.toStdString());
+  files.push_back(folder / "a.cur");
+  for (const std::string& path : files) {
+    PicturePtr p = qt::DecodePicture(path, {1920, 1080});
+    ASSERT_NE(p, nullptr) << path;
+    EXPECT_EQ(p->width, 16) << path;
+    EXPECT_EQ(p->height, 16) << path;
+    const bool lossy = path.ends_with(".jpg") || path.ends_with(".webp");
+    if (!lossy) {
+      EXPECT_EQ(At(*p, 2, 2), 0xFF0000u) << path;
+      EXPECT_EQ(At(*p, 13, 13), 0x0000FFu) << path;
+    }
+  }
+  // A one-pixel red GIF (Qt reads GIF but does not write it).
+  const unsigned char gif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00,
+                               0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x00, 0x00, 0x00, 0x00,
+                               0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02,
+                               0x44, 0x01, 0x00, 0x3B};
+  folder.Write("a.gif", std::string(reinterpret_cast<const char*>(gif), sizeof gif));
+  PicturePtr p = qt::DecodePicture(folder / "a.gif", {1920, 1080});
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->width, 1);
+  EXPECT_EQ(At(*p, 0, 0), 0xFF0000u);
+}
+
+TEST(QtPictures, ExifOrientationTurnsThePicture) {
+  TempFolder folder;
+  const std::string path = folder / "turned.jpg";
+  QImageWriter writer(QString::fromStdString(path), "jpeg");
+  writer.setTransformation(QImageIOHandler::TransformationRotate90);
+  ASSERT_TRUE(writer.write(Quadrants(40, 20)));
+  PicturePtr p = qt::DecodePicture(path, {1920, 1080});
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->width, 20);
+  EXPECT_EQ(p->height, 40);
+  // Turned a quarter clockwise: the red top-left quadrant is now at the top right.
+  const std::uint32_t topRight = At(*p, 15, 5);
+  EXPECT_GT((topRight >> 16) & 0xFF, 200u);
+  EXPECT_LT(topRight & 0xFF, 60u);
+}
+
+TEST(QtPictures, LargePicturesAreDecodedAtMostAtTheBound) {
+  TempFolder folder;
+  const std::string wide = Write(folder, "wide.jpg", "jpeg", Quadrants(800, 400));
+  PicturePtr p = qt::DecodePicture(wide, {200, 200});
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->width, 200);
+  EXPECT_EQ(p->height, 100);
+  // A small picture is never enlarged.
+  p = qt::DecodePicture(Write(folder, "small.png", "png", Quadrants(20, 10)), {200, 200});
+  EXPECT_EQ(p->width, 20);
+}
+
+TEST(QtPictures, FailuresAreRunTimeErrors) {
+  TempFolder folder;
+  folder.Write("notes.jpg", "These are not the pixels you are looking for.\n");
+  folder.Write("empty.bmp", "");
+  EXPECT_EQ(ErrorOf(folder / "notes.jpg"), 481);
+  EXPECT_EQ(ErrorOf(folder / "empty.bmp"), 481);
+  EXPECT_EQ(ErrorOf(folder / "missing.jpg"), 53);
+  EXPECT_EQ(ErrorOf(folder.Path()), 53);  // a folder is no picture file
+  EXPECT_EQ(qt::DecodePicture("", {1920, 1080}), nullptr);  // an empty path: an empty picture
+}
+
+}  // namespace
+}  // namespace velvora::test

@@ -48,6 +48,7 @@ std::string SaveArtefact(const QImage& image, const std::string& name) {
 }
 
 std::string SaveScreenshot(QWidget* widget, const std::string& name) {
+  QTest::qWait(50);  // lists fill on the next turn of the event loop
   return SaveArtefact(widget->grab().toImage(), name);
 }
 

@@ -145,7 +145,7 @@ void QtFormView::ShowAsDesigned() {
     // Centred on the screen (a window without an owner is centred over the screen too).
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen) {
-      QRect frame(QPoint(0, 0), window_->size());
+      QRect frame(QPoint(0, 0), window_->frameGeometry().size());
       frame.moveCenter(screen->availableGeometry().center());
       window_->move(frame.topLeft());
     }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QStorageInfo>
 #include <QTimer>
 #include <algorithm>
@@ -19,7 +20,9 @@ QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() {
   for (auto& [timer, qtimer] : timers_) delete qtimer.data();
-  // Whatever ended the program, the desktop's own screen saver is not left suspended.
+  // Whatever ended the program, neither the pointer nor the desktop's own screen saver is left
+  // switched off.
+  if (cursorBlanked_) QGuiApplication::restoreOverrideCursor();
   if (saverSuspended_) x11::SuspendScreenSaver(false);
 }
 

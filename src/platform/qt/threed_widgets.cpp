@@ -37,7 +37,8 @@ void StyledLabelWidget::paintEvent(QPaintEvent*) {
   painter.setFont(font());
   const int flags = Qt::AlignCenter | Qt::TextWordWrap;
   const int offset = std::max(1, fontMetrics().height() / 16);
-  painter.setPen(QColor(0, 0, 0, 128));
+  // The shadow contrasts with the text, so the text reads on any backdrop.
+  painter.setPen(colour_.lightness() < 128 ? QColor(255, 255, 255, 160) : QColor(0, 0, 0, 128));
   painter.drawText(rect().translated(offset, offset), flags, caption_);
   painter.setPen(colour_);
   painter.drawText(rect(), flags, caption_);

@@ -153,8 +153,10 @@ void QtFormView::ShowAsDesigned() {
   placed_ = true;
   switch (form_.GetWindowState()) {
     case WindowState::Maximized:
-      // A borderless maximised window covers the whole screen.
+      // A borderless maximised window covers the whole screen (also where no window manager
+      // would do it for us).
       if (form_.Design().border == BorderStyle::None) {
+        if (const QScreen* screen = window_->screen()) window_->setGeometry(screen->geometry());
         window_->showFullScreen();
       } else {
         window_->showMaximized();
@@ -192,6 +194,7 @@ void QtFormView::WindowGeometryChanged() {
 }
 
 void QtFormView::WindowShown() {
+  platform_.WindowShown();
   form_.PlatformVisible(true);
   WindowGeometryChanged();
   PostResize();  // the first showing always reports a size

@@ -42,7 +42,9 @@ void QtPlatform::DoEvents() {
   }
 }
 
-void QtPlatform::Quit() { QCoreApplication::quit(); }
+// exit, not quit: quit first asks every window to close, and our windows leave that to their
+// forms, which have already been dropped.
+void QtPlatform::Quit() { QCoreApplication::exit(0); }
 
 std::unique_ptr<FormView> QtPlatform::Realise(Form& form) {
   return std::make_unique<QtFormView>(*this, form);

@@ -39,6 +39,8 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   // The window of ours with a handle, or null.
   QtFormView* ViewOf(Hwnd window) const;
   void Register(QtFormView& view);
+  // A window was (re)shown: a native window made afresh does not have the blank pointer yet.
+  void WindowShown();
   void Unregister(QtFormView& view);
 
   // ---- System ----

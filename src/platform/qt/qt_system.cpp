@@ -30,6 +30,10 @@ void QtPlatform::ApplyCursor() {
   }
 }
 
+void QtPlatform::WindowShown() {
+  if (cursorBlanked_) QGuiApplication::changeOverrideCursor(QCursor(Qt::BlankCursor));
+}
+
 std::int32_t QtPlatform::GetClientRect(Hwnd window, WinRect& rect) {
   if (QtFormView* view = ViewOf(window)) {
     rect = {0, 0, view->window()->width(), view->window()->height()};

@@ -1,0 +1,168 @@
+// The program end to end on a virtual X display: configuration, full screen and preview.
+// Skipped when Xvfb or xdotool is missing (tools/check installs them).
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "qt_fixture.h"
+#include "support/temp_folder.h"
+
+// Xlib's macros (None, Bool...) would clash with the project's names: its headers come last.
+#include <X11/Xlib.h>
+
+namespace velvora::test {
+namespace {
+
+// A virtual X server for one test.
+class VirtualDisplay {
+ public:
+  VirtualDisplay() {
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    if (xvfb.isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty()) return;
+    for (int n = 91; n < 120 && !display_; ++n) {
+      if (QFile::exists(QString("/tmp/.X%1-lock").arg(n))) continue;
+      name_ = QString(":%1").arg(n);
+      server_.start(xvfb, {name_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+      WaitFor([&] { return (display_ = XOpenDisplay(name_.toLatin1().constData())) != nullptr ||
+                           server_.state() == QProcess::NotRunning; }, 5000);
+    }
+  }
+  ~VirtualDisplay() {
+    if (display_) XCloseDisplay(display_);
+    server_.kill();
+    server_.waitForFinished(3000);
+  }
+  Display* display() const { return display_; }
+  const QString& name() const { return name_; }
+
+ private:
+  QProcess server_;
+  QString name_;
+  Display* display_ = nullptr;
+};
+
+// The program copied into a folder of its own (its settings file lives beside it), run with a
+// command line on the virtual display.
+class ProgramRun {
+ public:
+  explicit ProgramRun(const VirtualDisplay& x) {
+    program_ = QString::fromStdString(folder / "velvora");
+    QFile::copy(VELVORA_PROGRAM, program_);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", x.name());
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(folder / "config"));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  }
+  void Start(const QString& commandLine) {
+    process.start(program_, commandLine.split(' ', Qt::SkipEmptyParts));
+    process.waitForStarted();
+  }
+  ~ProgramRun() {
+    if (process.state() != QProcess::NotRunning) {
+      process.kill();
+      process.waitForFinished(3000);
+    }
+  }
+  bool Ended(int ms) { return WaitFor([&] { return process.state() == QProcess::NotRunning; }, ms); }
+  // The program's visible top-level window, found by its process id.
+  QString Window(const VirtualDisplay& x) {
+    QString id;
+    WaitFor([&] {
+      id = Tool(x, {"search", "--onlyvisible", "--pid", QString::number(process.processId())}).section('\n', 0, 0);
+      return !id.isEmpty();
+    }, 10000);
+    return id;
+  }
+  static QString Tool(const VirtualDisplay& x, const QStringList& args) {
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", x.name());
+    tool.setProcessEnvironment(env);
+    tool.start("xdotool", args);
+    tool.waitForFinished(5000);
+    return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+  }
+  TempFolder folder;
+  QProcess process;
+
+ private:
+  QString program_;
+};
+
+#define REQUIRE_DISPLAY(x) \
+  if (!(x).display()) GTEST_SKIP() << "Xvfb or xdotool is not installed"
+
+TEST(QtEndToEnd, ConfigurationDoneWritesTheSettingsFile) {
+  VirtualDisplay x;
+  REQUIRE_DISPLAY(x);
+  const std::string stored = "5\r\nSec\r\n 2 \r\nRandom\r\n/pictures/a.jpg\r\n/pictures/b.jpg\r\n";
+  ProgramRun run(x);
+  run.folder.Write("Velvora.ini", stored);
+  run.Start("/c");
+  const QString window = run.Window(x);
+  ASSERT_FALSE(window.isEmpty());
+  run.folder.Write("Velvora.ini", "");  // Done must write it all again
+  // Done lies in the Properties frame: 6720, 5520 twips, 1635 x 585 (15 twips a pixel).
+  ProgramRun::Tool(x, {"mousemove", "--window", window, "502", "387", "click", "1"});
+  ASSERT_TRUE(run.Ended(10000));
+  EXPECT_EQ(run.process.exitCode(), 0);
+  EXPECT_EQ(run.folder.Read("Velvora.ini"), stored);
+}
+
+TEST(QtEndToEnd, FullScreenCoversTheScreenAndEndsOnASecondMove) {
+  VirtualDisplay x;
+  REQUIRE_DISPLAY(x);
+  ProgramRun run(x);
+  run.Start("/s");
+  const QString window = run.Window(x);
+  ASSERT_FALSE(window.isEmpty());
+  XWindowAttributes attributes{};
+  ASSERT_TRUE(WaitFor([&] {
+    XGetWindowAttributes(x.display(), window.toULong(), &attributes);
+    return attributes.width == 1024 && attributes.height == 768;
+  }));
+  // A move over the slideshow's backdrop (away from the pictures, which have moves of their
+  // own) only records the place.
+  ProgramRun::Tool(x, {"mousemove", "20", "740"});
+  EXPECT_FALSE(run.Ended(1000));  // one move only records the place
+  ProgramRun::Tool(x, {"mousemove", "60", "700"});
+  ASSERT_TRUE(run.Ended(10000));
+  EXPECT_EQ(run.process.exitCode(), 0);
+}
+
+TEST(QtEndToEnd, PreviewEmbedsIntoTheHostAndEndsWithIt) {
+  VirtualDisplay x;
+  REQUIRE_DISPLAY(x);
+  Display* d = x.display();
+  const Window host = XCreateSimpleWindow(d, DefaultRootWindow(d), 10, 10, 320, 240, 0, 0, 0);
+  XMapWindow(d, host);
+  XSync(d, False);
+  ProgramRun run(x);
+  run.Start(QString("/p %1").arg(host));
+  bool embedded = false;
+  ASSERT_TRUE(WaitFor([&] {
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(d, host, &root, &parent, &children, &count);
+    for (unsigned i = 0; i < count; ++i) {
+      XWindowAttributes a{};
+      XGetWindowAttributes(d, children[i], &a);
+      embedded = embedded || (a.width == 320 && a.height == 240 && a.map_state == IsViewable);
+    }
+    if (children) XFree(children);
+    return embedded;
+  }, 10000));
+  EXPECT_EQ(run.process.state(), QProcess::Running);
+  XDestroyWindow(d, host);
+  XSync(d, False);
+  ASSERT_TRUE(run.Ended(10000));
+}
+
+}  // namespace
+}  // namespace velvora::test

@@ -1,0 +1,101 @@
+// A picture change on the desktop backend: decoding a 24-megapixel JPEG at screen size, fitting
+// it into a full-HD control, and one frame of the transition at that size.
+#if __has_include(<QImageReader>)
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "platform/qt/qt_pictures.h"
+#include "saver/effects/transition.h"
+
+namespace {
+
+const QSize kScreen(1920, 1080);
+
+// A 6000 x 4000 photo-like JPEG (gradients and detail), written once.
+const std::string& LargeJpeg() {
+  static QTemporaryDir folder;
+  static const std::string path = [] {
+    QImage image(6000, 4000, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < image.width(); ++x) row[x] = qRgb(x * 255 / 6000, y * 255 / 4000, (x ^ y) & 0xFF);
+    }
+    const QString file = folder.filePath("large.jpg");
+    QImageWriter writer(file, "jpeg");
+    writer.setQuality(90);
+    writer.write(image);
+    return file.toStdString();
+  }();
+  return path;
+}
+
+QImage Frame(std::uint32_t fill) {
+  QImage image(kScreen, QImage::Format_ARGB32);
+  image.fill(fill);
+  return image;
+}
+
+void BM_DecodeLargeJpegAtScreenSize(benchmark::State& state) {
+  const std::string& path = LargeJpeg();
+  for (auto _ : state) {
+    velvora::PicturePtr picture = velvora::qt::DecodePicture(path, kScreen);
+    benchmark::DoNotOptimize(picture);
+  }
+}
+BENCHMARK(BM_DecodeLargeJpegAtScreenSize)->Unit(benchmark::kMillisecond);
+
+// The whole change before the first frame: decode, then fit into a 1920 x 1080 control.
+void BM_PictureChange(benchmark::State& state) {
+  const std::string& path = LargeJpeg();
+  for (auto _ : state) {
+    velvora::PicturePtr picture = velvora::qt::DecodePicture(path, kScreen);
+    QImage target = Frame(0);
+    QPainter painter(&target);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QImage source(reinterpret_cast<const uchar*>(picture->pixels.data()), picture->width,
+                        picture->height, picture->width * 4, QImage::Format_ARGB32);
+    QRect fitted(QPoint(0, 0), source.size().scaled(kScreen, Qt::KeepAspectRatio));
+    fitted.moveCenter(target.rect().center());
+    painter.drawImage(fitted, source);
+    benchmark::DoNotOptimize(target.constBits());
+  }
+}
+BENCHMARK(BM_PictureChange)->Unit(benchmark::kMillisecond);
+
+// One frame of a transition at full HD, for a few effect families (by effect number).
+void BM_TransitionFrame(benchmark::State& state) {
+  const QImage from = Frame(0xFF204080), to = Frame(0xFFC08020);
+  QImage out = Frame(0);
+  velvora::effects::TransitionScratch scratch;
+  const velvora::effects::TransitionParams params{.effect = static_cast<int>(state.range(0)), .speed = 5};
+  const auto view = [](const QImage& i) {
+    return velvora::effects::ConstImage{i.width(), i.height(), reinterpret_cast<const std::uint32_t*>(i.constBits()),
+                                        i.bytesPerLine() / 4};
+  };
+  const velvora::effects::Image target{out.width(), out.height(), reinterpret_cast<std::uint32_t*>(out.bits()),
+                                       out.bytesPerLine() / 4};
+  for (auto _ : state) {
+    velvora::effects::RenderTransition(view(from), view(to), 0.5f, params, target, scratch);
+    benchmark::ClobberMemory();
+  }
+  state.SetLabel(velvora::effects::EffectFamilyName(params.effect));
+}
+BENCHMARK(BM_TransitionFrame)->Arg(1)->Arg(30)->Arg(60)->Arg(90)->Arg(112)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+#else
+#include <benchmark/benchmark.h>
+
+// The desktop backend is built only with -DVELVORA_QT=ON.
+static void BM_QtPictureBenchNeedsTheDesktopBuild(benchmark::State& state) {
+  for (auto _ : state) {
+  }
+  state.SkipWithError("configure with -DVELVORA_QT=ON to measure the desktop backend");
+}
+BENCHMARK(BM_QtPictureBenchNeedsTheDesktopBuild);
+#endif

@@ -103,6 +103,11 @@ TEST(QtProgramWindows, FullScreenSlideshowCoversTheScreenWithoutCursor) {
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->Caption(), "Welcome to The Velvora!");
   EXPECT_EQ(label->font().family(), "Arial");
+  // Inside the backdrop the text line lies over the slideshow picture, which lies over the
+  // design picture.
+  const QObjectList stack = QtSession::WidgetOf(*saver, "Image2")->children();
+  EXPECT_GT(stack.indexOf(QtSession::WidgetOf(*saver, "Label1")), stack.indexOf(QtSession::WidgetOf(*saver, "Image1")));
+  EXPECT_GT(stack.indexOf(QtSession::WidgetOf(*saver, "Image1")), stack.indexOf(QtSession::WidgetOf(*saver, "Image11")));
   // The backdrop follows the window's size once the placement has run.
   EXPECT_TRUE(WaitFor([&] { return RectOf(*saver, "Image2").size() == window->size(); }));
   SaveScreenshot(window, "frmSaver");

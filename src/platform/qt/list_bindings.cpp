@@ -73,39 +73,23 @@ class ListBinding : public ControlBinding {
   bool rebuildPending_ = false;
 };
 
-class ListBoxBinding final : public ListBinding {
+// The list box and the file list: a list of texts with one selected entry.
+template <class Model>
+class TextListBinding final : public ListBinding {
  public:
-  ListBoxBinding(QtFormView& view, ListBox& box, QWidget* parent) : ListBinding(view, box, parent), box_(box) {
+  TextListBinding(QtFormView& view, Model& model, QWidget* parent) : ListBinding(view, model, parent), model_(model) {
     ReportSelections();
   }
 
  protected:
   void Rebuild() override {
     list()->clear();
-    list()->addItems(ToQStrings(box_.Items()));
+    list()->addItems(ToQStrings(model_.Items()));
   }
-  int CurrentRow() const override { return box_.ListIndex(); }
+  int CurrentRow() const override { return model_.ListIndex(); }
 
  private:
-  ListBox& box_;
-};
-
-class FileListBinding final : public ListBinding {
- public:
-  FileListBinding(QtFormView& view, FileList& files, QWidget* parent)
-      : ListBinding(view, files, parent), files_(files) {
-    ReportSelections();
-  }
-
- protected:
-  void Rebuild() override {
-    list()->clear();
-    list()->addItems(ToQStrings(files_.Items()));
-  }
-  int CurrentRow() const override { return files_.ListIndex(); }
-
- private:
-  FileList& files_;
+  Model& model_;
 };
 
 // The folders from the root down to the current one (open), then its subfolders, indented.
@@ -179,8 +163,8 @@ class DriveListBinding final : public ControlBinding {
 
 ControlBinding* BindList(QtFormView& view, Control& c, QWidget* parent) {
   switch (c.Kind()) {
-    case ControlKind::ListBox: return new ListBoxBinding(view, static_cast<ListBox&>(c), parent);
-    case ControlKind::FileList: return new FileListBinding(view, static_cast<FileList&>(c), parent);
+    case ControlKind::ListBox: return new TextListBinding<ListBox>(view, static_cast<ListBox&>(c), parent);
+    case ControlKind::FileList: return new TextListBinding<FileList>(view, static_cast<FileList&>(c), parent);
     case ControlKind::DirList: return new DirListBinding(view, static_cast<DirList&>(c), parent);
     case ControlKind::DriveList: return new DriveListBinding(view, static_cast<DriveList&>(c), parent);
     default: return nullptr;

@@ -59,7 +59,9 @@ QtFormView::QtFormView(QtPlatform& platform, Form& form) : platform_(platform), 
   ApplyBackColor();
   style = d.border == BorderStyle::None ? kPopupStyle : kOverlappedStyle;
 
-  // Controls in design order: a later one lies above an earlier one it overlaps.
+  // Controls in design order: a later one lies above an earlier one it overlaps, except inside
+  // a picture control, where the first lies on top (the text line over the slideshow picture,
+  // the slideshow picture over the design picture).
   for (const auto& control : form.Controls()) {
     Control* container = control->Container();
     auto found = container ? byControl_.find(container) : byControl_.end();
@@ -67,6 +69,7 @@ QtFormView::QtFormView(QtPlatform& platform, Form& form) : platform_(platform), 
     if (ControlBinding* binding = Bind(*this, *control, holder)) {
       bindings_.push_back(binding);
       byControl_[control.get()] = binding;
+      if (container && container->Kind() == ControlKind::FXImage) binding->widget()->lower();
     }
   }
   for (ControlBinding* binding : bindings_) binding->ApplyAll();

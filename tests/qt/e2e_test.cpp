@@ -136,6 +136,18 @@ TEST(QtEndToEnd, FullScreenCoversTheScreenAndEndsOnASecondMove) {
   EXPECT_EQ(run.process.exitCode(), 0);
 }
 
+TEST(QtEndToEnd, ATerminationSignalEndsTheSlideshowLikeEnd) {
+  VirtualDisplay x;
+  REQUIRE_DISPLAY(x);
+  ProgramRun run(x);
+  run.Start("/s");
+  ASSERT_FALSE(run.Window(x).isEmpty());
+  run.process.terminate();  // SIGTERM
+  ASSERT_TRUE(run.Ended(10000));
+  EXPECT_EQ(run.process.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(run.process.exitCode(), 0);
+}
+
 TEST(QtEndToEnd, PreviewEmbedsIntoTheHostAndEndsWithIt) {
   VirtualDisplay x;
   REQUIRE_DISPLAY(x);

@@ -23,18 +23,18 @@ class VirtualDisplay {
   VirtualDisplay() {
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     if (xvfb.isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty()) return;
-    for (int n = 91; n < 120 && !display_; ++n) {
-      if (QFile::exists(QString("/tmp/.X%1-lock").arg(n))) continue;
-      name_ = QString(":%1").arg(n);
-      server_.start(xvfb, {name_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-      WaitFor([&] { return (display_ = XOpenDisplay(name_.toLatin1().constData())) != nullptr ||
-                           server_.state() == QProcess::NotRunning; }, 5000);
-    }
+    // Xvfb picks a free display itself and tells its number on standard output.
+    server_.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    WaitFor([&] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; }, 10000);
+    const QByteArray number = server_.readLine().trimmed();
+    if (number.isEmpty()) return;
+    name_ = ":" + QString::fromLatin1(number);
+    display_ = XOpenDisplay(name_.toLatin1().constData());
   }
   ~VirtualDisplay() {
     if (display_) XCloseDisplay(display_);
-    server_.kill();
-    server_.waitForFinished(3000);
+    server_.terminate();  // lets the server remove its lock file
+    if (!server_.waitForFinished(3000)) server_.kill();
   }
   Display* display() const { return display_; }
   const QString& name() const { return name_; }
@@ -96,7 +96,7 @@ class ProgramRun {
 };
 
 #define REQUIRE_DISPLAY(x) \
-  if (!(x).display()) GTEST_SKIP() << "Xvfb or xdotool is not installed"
+  if (!(x).display()) GTEST_SKIP() << "no virtual display: Xvfb or xdotool missing, or Xvfb did not start"
 
 TEST(QtEndToEnd, ConfigurationDoneWritesTheSettingsFile) {
   VirtualDisplay x;

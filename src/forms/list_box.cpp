@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cctype>
 
 #include "forms/list_controls.h"
 #include "runtime/errors.h"
@@ -7,10 +6,17 @@
 
 namespace velvora {
 
+namespace {
+// ASCII folding inline: the locale-aware tolower call dominated sorting long lists.
+unsigned char FoldCase(char c) {
+  auto u = static_cast<unsigned char>(c);
+  return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
+}
+}  // namespace
+
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return FoldCase(x) < FoldCase(y); });
 }
 
 void ListBox::Settle() const {

@@ -6,18 +6,12 @@
 #include "runtime/format.h"
 #include "runtime/int16.h"
 #include "runtime/random.h"
+#include "support/error_code.h"
 
 namespace velvora {
 namespace {
 
-int ErrorOf(auto&& call) {
-  try {
-    call();
-  } catch (const RuntimeError& e) {
-    return e.Code();
-  }
-  return 0;
-}
+using test::ErrorOf;
 
 TEST(TextToLong, AcceptsDecimalNumbersWithBlanksAround) {
   EXPECT_EQ(TextToLong("1234"), 1234);

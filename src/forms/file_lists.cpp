@@ -117,7 +117,7 @@ void FileList::Describe(PropertySink& s) const {
   s.Integer("ListCount", ListCount());
   s.Integer("ListIndex", listIndex_);
   s.Text("FileName", FileName());
-  for (std::size_t i = 0; i < items_.size(); ++i) s.Text("List(" + std::to_string(i) + ")", items_[i]);
+  DescribeEntries(s, items_);
 }
 
 // ---- DirList ----
@@ -195,7 +195,7 @@ void DriveList::Input(const InputEvent& e) {
 void DriveList::Describe(PropertySink& s) const {
   Control::Describe(s);
   s.Text("Drive", drive_);
-  for (std::size_t i = 0; i < items_.size(); ++i) s.Text("List(" + std::to_string(i) + ")", items_[i]);
+  DescribeEntries(s, items_);
 }
 
 }  // namespace velvora

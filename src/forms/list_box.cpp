@@ -14,6 +14,10 @@ unsigned char FoldCase(char c) {
 }
 }  // namespace
 
+void DescribeEntries(PropertySink& sink, const std::vector<std::string>& entries) {
+  for (std::size_t i = 0; i < entries.size(); ++i) sink.Text("List(" + std::to_string(i) + ")", entries[i]);
+}
+
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                       [](char x, char y) { return FoldCase(x) < FoldCase(y); });
@@ -93,8 +97,7 @@ void ListBox::Describe(PropertySink& s) const {
   s.Integer("ListCount", ListCount());
   s.Integer("ListIndex", listIndex_);
   s.Text("Text", Text());
-  const auto& items = Items();
-  for (std::size_t i = 0; i < items.size(); ++i) s.Text("List(" + std::to_string(i) + ")", items[i]);
+  DescribeEntries(s, Items());
 }
 
 }  // namespace velvora

@@ -9,6 +9,9 @@
 
 namespace velvora {
 
+// Lists entries as "List(0)", "List(1)", ... for the driver.
+void DescribeEntries(PropertySink& sink, const std::vector<std::string>& entries);
+
 // Compares without regard to case (ASCII letters), as the sorted list box orders its entries.
 bool LessIgnoringCase(const std::string& a, const std::string& b);
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "saver/effects/transition.h"
+#include "effects/transition.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "forms/program.h"
-#include "platform/sim/sim_platform.h"
+#include "backends/sim/sim_platform.h"
 #include "settings/settings_file.h"
 #include "setup/frm_setup.h"
 

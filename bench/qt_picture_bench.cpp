@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "platform/qt/qt_pictures.h"
-#include "saver/effects/transition.h"
+#include "backends/qt/qt_pictures.h"
+#include "effects/transition.h"
 
 namespace {
 

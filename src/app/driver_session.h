@@ -8,7 +8,7 @@
 
 #include "app/driver_json.h"
 #include "forms/program.h"
-#include "platform/sim/sim_platform.h"
+#include "backends/sim/sim_platform.h"
 
 namespace velvora::driver {
 

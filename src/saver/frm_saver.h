@@ -9,7 +9,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/fx_controls.h"
-#include "startup/mdl_main.h"
+#include "guards/mdl_main.h"
 
 namespace velvora {
 

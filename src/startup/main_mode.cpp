@@ -9,7 +9,7 @@
 #include "runtime/int16.h"
 #include "saver/frm_saver.h"
 #include "setup/frm_setup.h"
-#include "startup/mdl_win_version.h"
+#include "guards/mdl_win_version.h"
 
 namespace velvora {
 namespace {

@@ -6,7 +6,7 @@
 #include "app/driver_json.h"
 #include "app/driver_tokens.h"
 #include "driver/script_run.h"
-#include "platform/sim/sim_platform.h"
+#include "backends/sim/sim_platform.h"
 #include "support/temp_folder.h"
 
 namespace velvora {

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "saver/effects/transition.h"
+#include "effects/transition.h"
 
 namespace velvora::effects {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "saver/effects/transition.h"
+#include "effects/transition.h"
 
 namespace velvora::effects::test {
 

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "gallery_form.h"
-#include "platform/qt/fx_image_widget.h"
+#include "backends/qt/qt_picture_widget.h"
 #include "qt_fixture.h"
 
 namespace velvora::test {

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QImageWriter>
 
-#include "platform/qt/qt_pictures.h"
+#include "backends/qt/qt_pictures.h"
 #include "qt_fixture.h"
 #include "runtime/errors.h"
 #include "support/temp_folder.h"

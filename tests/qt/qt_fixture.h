@@ -7,8 +7,8 @@
 #include <string>
 
 #include "forms/program.h"
-#include "platform/qt/qt_form_view.h"
-#include "platform/qt/qt_platform.h"
+#include "backends/qt/qt_form_view.h"
+#include "backends/qt/qt_platform.h"
 
 namespace velvora::test {
 

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "platform/qt/qt_units.h"
+#include "backends/qt/qt_units.h"
 #include "support/temp_folder.h"
 
 int main(int argc, char** argv) {

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "platform/qt/fx_image_widget.h"
-#include "platform/qt/threed_widgets.h"
+#include "backends/qt/qt_picture_widget.h"
+#include "backends/qt/qt_threed_widgets.h"
 #include "qt_fixture.h"
 #include "saver/frm_saver.h"
 #include "setup/frm_setup.h"

@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "gallery_form.h"
-#include "platform/qt/qt_units.h"
+#include "backends/qt/qt_units.h"
 #include "qt_fixture.h"
 
 namespace velvora::test {

@@ -3,7 +3,7 @@
 #include "runtime/errors.h"
 #include "saver_fixture.h"
 #include "setup/frm_setup.h"
-#include "startup/mdl_main.h"
+#include "guards/mdl_main.h"
 
 namespace velvora::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/sim_platform.h"
+#include "backends/sim/sim_platform.h"
 #include "saver/frm_saver.h"
 #include "settings/settings_file.h"
 #include "support/sim_session.h"

@@ -1,7 +1,7 @@
 // The family code from the platform's version numbers.
 #include <gtest/gtest.h>
 
-#include "startup/mdl_win_version.h"
+#include "guards/mdl_win_version.h"
 #include "support/sim_session.h"
 
 namespace velvora {

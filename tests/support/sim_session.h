@@ -3,7 +3,7 @@
 #include <string>
 
 #include "forms/program.h"
-#include "platform/sim/sim_platform.h"
+#include "backends/sim/sim_platform.h"
 #include "support/temp_folder.h"
 
 namespace velvora::test {

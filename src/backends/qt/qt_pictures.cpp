@@ -1,0 +1,60 @@
+#include "backends/qt/qt_pictures.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QScreen>
+#include <cstring>
+
+#include "backends/qt/qt_platform.h"
+#include "runtime/errors.h"
+
+namespace velvora::qt {
+namespace {
+
+QImage Read(const QString& path, bool byContent, QSize bound) {
+  QImageReader reader(path);
+  reader.setDecideFormatFromContent(byContent);
+  reader.setAutoTransform(true);
+  const QSize size = reader.size();
+  if (size.isValid() && bound.isValid()) {
+    // The scaled size applies before the turn: a picture turned by a quarter fits the bound
+    // with its sides swapped.
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90) bound.transpose();
+    if (size.width() > bound.width() || size.height() > bound.height()) {
+      reader.setScaledSize(size.scaled(bound, Qt::KeepAspectRatio));
+    }
+  }
+  return reader.read();
+}
+
+}  // namespace
+
+QSize ScreenBound() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {1920, 1080};
+  return screen->size() * screen->devicePixelRatio();
+}
+
+PicturePtr DecodePicture(const std::string& path, QSize bound) {
+  if (path.empty()) return nullptr;
+  const QString file = QString::fromStdString(path);
+  if (!QFileInfo(file).isFile()) Raise(ErrorNumber::FileNotFound);
+  QImage image = Read(file, true, bound);
+  if (image.isNull()) image = Read(file, false, bound);
+  if (image.isNull()) Raise(ErrorNumber::InvalidPicture);
+  image.convertTo(QImage::Format_ARGB32);
+  auto picture = std::make_shared<Picture>();
+  picture->width = image.width();
+  picture->height = image.height();
+  picture->pixels.resize(static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
+  for (int y = 0; y < image.height(); ++y) {
+    std::memcpy(picture->pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width()),
+                image.constScanLine(y), static_cast<std::size_t>(image.width()) * 4);
+  }
+  return picture;
+}
+
+PicturePtr QtPlatform::LoadPicture(const std::string& path) { return DecodePicture(path, ScreenBound()); }
+
+}  // namespace velvora::qt

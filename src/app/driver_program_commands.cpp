@@ -36,6 +36,8 @@ void AddProgramCommands(CommandTable& t) {
     s.Start(a[0]);
   }};
   t["kill"] = {"", 0, 0, [](Session& s, const Args&) { s.Kill(); }};
+  t["terminate"] = {"", 0, 0, [](Session& s, const Args&) { s.Terminate(); }};
+  t["destroy-host"] = {"HWND", 1, 1, [](Session& s, const Args& a) { s.DestroyHost(a.Int32(0, "the host window")); }};
   t["advance"] = {"MILLISECONDS", 1, 1, Advance};
   t["click"] = {"TARGET", 1, 1, [](Session& s, const Args& a) { Raise(s, a, {.kind = InputKind::Click}); }};
   t["dblclick"] = {"TARGET", 1, 1, [](Session& s, const Args& a) { Raise(s, a, {.kind = InputKind::DblClick}); }};

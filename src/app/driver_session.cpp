@@ -98,11 +98,26 @@ Target Session::Find(const std::string& name) const {
   return {form, control};
 }
 
-void Session::Input(const std::string& target, const InputEvent& event) {
+void Session::RequireRunning() const {
   if (!Running()) throw ScriptError(program_ ? "the program has ended" : "the program has not been started");
+}
+
+void Session::Input(const std::string& target, const InputEvent& event) {
+  RequireRunning();
   Target t = Find(target);
   program_->Raise(*t.form, t.control, event);
   if (!program_->Ended()) sim_->RunPending();
+}
+
+void Session::Terminate() {
+  RequireRunning();
+  program_->Terminate();
+}
+
+void Session::DestroyHost(Hwnd host) {
+  if (!sim_->hostWindows.count(host)) throw ScriptError("no host window " + std::to_string(host));
+  sim_->DestroyHost(host);
+  if (Running()) sim_->RunPending();
 }
 
 void Session::Print(const JsonObject& object) {

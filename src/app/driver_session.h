@@ -43,6 +43,10 @@ class Session {
   Target Find(const std::string& name) const;
   // User input as the platform would deliver it, then the events it queued.
   void Input(const std::string& target, const InputEvent& event);
+  // A termination signal reaches the running program.
+  void Terminate();
+  // A host window goes away (the windows embedded in it hear of it), then queued events.
+  void DestroyHost(Hwnd host);
 
   // Prints one read; a filtered key that never came is a script error.
   void Print(const JsonObject& object);
@@ -50,6 +54,8 @@ class Session {
  private:
   void NewPlatform(const std::string& folder);
   bool Running() const { return program_ && !program_->Ended(); }
+  // Input and signals need a program that runs.
+  void RequireRunning() const;
 
   std::ostream& out_;
   std::string ownFolder_;  // created here and removed at the end

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
 
   velvora::qt::QtPlatform platform;
   velvora::Program program(platform.platform(), commandLine);
-  velvora::qt::EndOnTerminationSignals(platform, program);
+  velvora::qt::EndOnTerminationSignals(program);
   program.Start(velvora::Main);
   if (!program.Ended()) QApplication::exec();
   return program.Reason() == velvora::EndReason::RuntimeError ? 1 : 0;

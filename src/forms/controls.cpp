@@ -134,7 +134,7 @@ void Timer::Describe(PropertySink& s) const {
 
 void CommonDialog::ShowColor() {
   Colour c = color_;
-  if (Owner().program().toolkit().ChooseColor(c)) color_ = c;
+  if (Owner().program().ChooseColor(c)) color_ = c;
 }
 
 void CommonDialog::Describe(PropertySink& s) const {

@@ -157,6 +157,14 @@ void DirList::SetPath(const std::string& path) {
   if (changed) RaiseChange();
 }
 
+int DirList::CurrentEntry() const {
+  int current = -1;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i].open) current = static_cast<int>(i);
+  }
+  return current;
+}
+
 void DirList::Input(const InputEvent& e) {
   if (e.kind != InputKind::Select) return Control::Input(e);
   if (e.index < 0 || static_cast<std::size_t>(e.index) >= entries_.size()) return;

@@ -1,9 +1,16 @@
 #include "forms/form.h"
 
+#include <algorithm>
+#include <map>
+
 #include "forms/controls.h"
 #include "forms/program.h"
 
 namespace velvora {
+
+std::int32_t InitialWindowStyle(const FormDesign& design) {
+  return design.border == BorderStyle::None ? kWsPopup : kWsOverlappedWindow;
+}
 
 Form::Form(Program& program, const FormDesign& d)
     : program_(program),
@@ -49,6 +56,29 @@ void Form::PlatformGeometry(float left, float top, float width, float height) {
   top_ = top;
   width_ = width;
   height_ = height;
+  if (visible_) ReportNewSize();
+}
+
+void Form::PlatformVisible(bool visible) {
+  visible_ = visible;
+  if (visible) ReportNewSize();
+}
+
+// Resize events are queued, as the platform delivers them after the call that caused them;
+// however many size changes one turn of the event loop sees, the form hears of them once.
+void Form::ReportNewSize() {
+  if (sizeReported_ && reportedWidth_ == width_ && reportedHeight_ == height_) return;
+  sizeReported_ = true;
+  reportedWidth_ = width_;
+  reportedHeight_ = height_;
+  if (resizeQueued_) return;
+  resizeQueued_ = true;
+  std::weak_ptr<bool> alive = alive_;
+  program_.toolkit().Post([this, alive] {
+    if (alive.expired()) return;
+    resizeQueued_ = false;
+    program_.Raise(*this, nullptr, {.kind = InputKind::Resize});
+  });
 }
 
 void Form::Show() {
@@ -56,8 +86,20 @@ void Form::Show() {
     FormChanged(Prop::ZOrder);
     return;
   }
+  if (!placed_) PlaceAtStart();
   visible_ = true;
   FormChanged(Prop::Visible);
+  ReportNewSize();  // the first showing always reports a size
+}
+
+// Centred windows are centred by their outer frame on the screen's work area. None of the
+// program's windows is shown with an owner, so "centred over the owner" centres on the screen too.
+void Form::PlaceAtStart() {
+  placed_ = true;
+  if (design_.start == StartPosition::Default || !view_) return;
+  const TwipsRect area = program_.toolkit().WorkArea();
+  const TwipsRect frame = view_->Frame();
+  view_->MoveFrame(area.left + (area.width - frame.width) / 2, area.top + (area.height - frame.height) / 2);
 }
 
 void Form::Hide() {
@@ -75,6 +117,31 @@ Control* Form::Find(std::string_view name) const {
   return nullptr;
 }
 
+std::vector<Control*> Form::TabOrder() const {
+  std::vector<Control*> order;
+  for (const auto& c : controls_) {
+    if (c->TabIndex() >= 0) order.push_back(c.get());
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+  return order;
+}
+
+std::vector<Control*> Form::StackingOrder() const {
+  std::vector<Control*> order;
+  std::map<const Control*, std::vector<Control*>> firstOnTop;  // by picture control
+  for (const auto& c : controls_) {
+    const Control* container = c->Container();
+    if (container && container->Kind() == ControlKind::FXImage) {
+      firstOnTop[container].push_back(c.get());
+    } else {
+      order.push_back(c.get());
+    }
+  }
+  for (auto& [container, children] : firstOnTop) order.insert(order.end(), children.rbegin(), children.rend());
+  return order;
+}
+
 std::vector<Control*> Form::ControlsOf(ControlKind kind) const {
   std::vector<Control*> found;
   for (const auto& c : controls_) {
@@ -90,7 +157,9 @@ void Form::Input(const InputEvent& e) {
     case InputKind::KeyPress: Form_KeyPress(e.key); break;
     case InputKind::MouseMove: Form_MouseMove(e.button, e.shift, e.x, e.y); break;
     case InputKind::Resize: Form_Resize(); break;
-    case InputKind::CloseBox: program_.Unload(*this, kUnloadFromControlMenu); break;
+    case InputKind::CloseBox:
+    // A host that goes away takes its embedded window with it, as if closed from its menu.
+    case InputKind::HostGone: program_.Unload(*this, kUnloadFromControlMenu); break;
     default: break;
   }
 }
@@ -113,6 +182,7 @@ void Form::AttachView(std::unique_ptr<FormView> view) { view_ = std::move(view);
 
 void Form::DetachView() {
   for (Control* c : ControlsOf(ControlKind::Timer)) program_.toolkit().TimerRemoved(*static_cast<Timer*>(c));
+  alive_.reset();
   view_.reset();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A window as a model: its designer values, its controls, its event handlers. The backend's
 // FormView realises it; the form never asks which backend that is.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,6 +37,10 @@ struct FormDesign {
   bool maxButton = true;
 };
 
+// The style word a form's window starts with, as the window calls read it: a borderless window
+// is a pop-up, any other an overlapped window with a caption.
+std::int32_t InitialWindowStyle(const FormDesign& design);
+
 class Form {
  public:
   Form(Program& program, const FormDesign& design);
@@ -60,19 +65,29 @@ class Form {
   float Top() const { return top_; }
   float Width() const { return width_; }
   float Height() const { return height_; }
-  // The backend reports the geometry the window got; nothing is echoed back to it.
+  // The backend reports the geometry the window got; nothing is echoed back to it. A new size
+  // while the window is visible queues a Resize event.
   void PlatformGeometry(float left, float top, float width, float height);
-  // The backend reports that the window was shown or hidden by a system call.
-  void PlatformVisible(bool visible) { visible_ = visible; }
+  // The backend reports that the window was shown or hidden by a system call. The first
+  // showing always queues a Resize event.
+  void PlatformVisible(bool visible);
 
   bool Visible() const { return visible_; }
-  void Show();  // modeless; an already visible window comes to the front
+  // Modeless; an already visible window comes to the front. The first showing places the window
+  // where its design's start-up position says.
+  void Show();
   void Hide();
   void Refresh();
   Hwnd hWnd() const { return view_ ? view_->WindowHandle() : 0; }
 
   Control* Find(std::string_view name) const;
   std::vector<Control*> ControlsOf(ControlKind kind) const;
+  // The controls that take the focus (those with a tab index), in tab order.
+  std::vector<Control*> TabOrder() const;
+  // Every control, from the bottom of the stack to the top. Among the controls of one
+  // container a later one lies above an earlier one, except inside a picture control, where the
+  // first lies on top (the text line over the slideshow picture, that over the design picture).
+  std::vector<Control*> StackingOrder() const;
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
 
   // Event handlers; a form overrides the ones it handles.
@@ -109,6 +124,9 @@ class Form {
 
  private:
   void FormChanged(Prop what);
+  void PlaceAtStart();
+  // Queues one Resize event when the size differs from the one last reported.
+  void ReportNewSize();
 
   Program& program_;
   FormDesign design_;
@@ -118,6 +136,13 @@ class Form {
   WindowState state_;
   float left_ = 0, top_ = 0, width_, height_;
   bool visible_ = false;
+  bool placed_ = false;
+  bool sizeReported_ = false;
+  float reportedWidth_ = 0, reportedHeight_ = 0;
+  bool resizeQueued_ = false;
+  // Work queued for the next turn of the event loop holds a weak copy: once the form is
+  // unloaded the work finds it gone.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   std::vector<std::unique_ptr<Control>> controls_;
   std::unique_ptr<FormView> view_;
 };

@@ -89,6 +89,8 @@ class DirList : public Control {
   const std::string& Path() const { return path_; }
   void SetPath(const std::string& path);  // 76 when missing; raises Change when it differs
   const std::vector<Entry>& Entries() const { return entries_; }
+  // The entry of the current folder (the last open one), -1 when there is none.
+  int CurrentEntry() const;
 
   void Input(const InputEvent& event) override;  // Select opens that folder
   void Describe(PropertySink& sink) const override;

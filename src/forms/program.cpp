@@ -1,7 +1,8 @@
 #include "forms/program.h"
 
+#include <new>
+
 #include "forms/controls.h"
-#include "runtime/errors.h"
 
 namespace velvora {
 
@@ -11,8 +12,17 @@ const char* EndReasonName(EndReason reason) {
     case EndReason::End: return "end";
     case EndReason::LastWindowClosed: return "last-window-closed";
     case EndReason::RuntimeError: return "runtime-error";
+    case EndReason::Terminated: return "terminated";
   }
   return "";
+}
+
+ErrorBox RunTimeErrorBox(const RuntimeError& error) {
+  return {.number = error.Code(),
+          .description = error.Description(),
+          .text = "Run-time error '" + std::to_string(error.Code()) + "':\n\n" + error.Description(),
+          .caption = Program::kTitle,
+          .style = mb::kOk | mb::kIconStop};
 }
 
 Program::Program(Platform platform, std::string commandLine)
@@ -84,25 +94,40 @@ void Program::Start(const std::function<void(Program&)>& main) {
 void Program::Dispatch(const std::function<void()>& handler) {
   if (Ended()) return;
   ++depth_;
-  try {
-    handler();
-  } catch (const EndProgram&) {
-  } catch (const RuntimeError& error) {
-    // Guards come off before the box, so the user has a cursor to answer it with.
-    MarkEnded(EndReason::RuntimeError);
-    toolkit().ShowRuntimeError(error);
-    toolkit().Quit();
-  }
+  Run(handler);
   --depth_;
-  if (depth_ > 0) {
-    if (Ended()) throw EndProgram{};  // unwind the handler that dispatched this one
-    return;
-  }
+  // A handler that dispatched this one (Main in DoEvents) learns of an end when its DoEvents
+  // or modal box returns.
+  if (depth_ > 0) return;
   dropped_.clear();
   if (started_ && !Ended() && forms_.empty()) {
     MarkEnded(EndReason::LastWindowClosed);
     toolkit().Quit();
   }
+}
+
+void Program::Run(const std::function<void()>& handler) noexcept {
+  try {
+    handler();
+  } catch (const EndProgram&) {
+  } catch (const RuntimeError& error) {
+    Fail(error);
+  } catch (const std::bad_alloc&) {
+    Fail(RuntimeError(ErrorNumber::OutOfMemory));
+  } catch (...) {
+    Fail(RuntimeError(ErrorNumber::InternalError));
+  }
+}
+
+void Program::Fail(const RuntimeError& error) noexcept {
+  try {
+    // Guards come off before the box, so the user has a cursor to answer it with.
+    MarkEnded(EndReason::RuntimeError);
+    toolkit().ShowErrorBox(RunTimeErrorBox(error));
+  } catch (...) {
+    // Nothing more can be shown; the program ends all the same.
+  }
+  toolkit().Quit();
 }
 
 void Program::Raise(Form& form, Control* control, const InputEvent& event) {
@@ -113,6 +138,52 @@ void Program::Raise(Form& form, Control* control, const InputEvent& event) {
       form.Input(event);
     }
   });
+}
+
+void Program::TimerTick(Timer& timer) {
+  if (modalDepth_ > 0) return;
+  Dispatch([&timer] { timer.Tick(); });
+}
+
+void Program::Terminate() {
+  try {
+    MarkEnded(EndReason::Terminated);
+  } catch (...) {
+    // Whatever the guards' restoring met, the program ends.
+  }
+  toolkit().Quit();  // also leaves the loop of an open modal box
+}
+
+void Program::UnwindIfEnded() const {
+  if (Ended() && depth_ > 0) throw EndProgram{};
+}
+
+void Program::DoEvents() {
+  toolkit().DoEvents();
+  UnwindIfEnded();
+}
+
+template <class Box>
+auto Program::Modal(const Box& box) {
+  struct Hold {
+    int& depth;
+    explicit Hold(int& d) : depth(++d) {}
+    ~Hold() { --depth; }
+  } hold(modalDepth_);
+  return box();
+}
+
+int Program::MsgBox(const std::string& prompt, int style, const std::string& title) {
+  const std::string& caption = title.empty() ? std::string(kTitle) : title;
+  const int answer = Modal([&] { return toolkit().MsgBox(prompt, style, caption); });
+  UnwindIfEnded();
+  return answer;
+}
+
+bool Program::ChooseColor(Colour& colour) {
+  const bool chosen = Modal([&] { return toolkit().ChooseColor(colour); });
+  UnwindIfEnded();
+  return chosen;
 }
 
 }  // namespace velvora

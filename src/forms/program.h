@@ -1,7 +1,11 @@
 #pragma once
 // The running program: the platform it runs on, the program-wide values the behaviour names,
 // the one instance of each window class (created and loaded on first use), event dispatch,
-// and End.
+// modal boxes, and End.
+//
+// A backend reaches the program only through its entries (Dispatch, Raise, TimerTick,
+// Terminate). None of them throws: whatever a handler lets escape is dealt with inside, so a
+// backend's event code (a window procedure, a Qt event handler) is never unwound.
 #include <functional>
 #include <map>
 #include <memory>
@@ -11,16 +15,22 @@
 
 #include "forms/form.h"
 #include "platform/platform.h"
+#include "runtime/errors.h"
 #include "runtime/int16.h"
 #include "runtime/random.h"
 
 namespace velvora {
 
-// Thrown by End to stop the running handler at once; only the dispatcher catches it.
+// Thrown to stop the running handler at once when the program ends; it never leaves the core
+// (the entries catch it).
 struct EndProgram {};
 
-enum class EndReason { Running, End, LastWindowClosed, RuntimeError };
+enum class EndReason { Running, End, LastWindowClosed, RuntimeError, Terminated };
 const char* EndReasonName(EndReason reason);
+
+// The run-time error box for an untrapped error: "Run-time error '13':", a blank line, the
+// error's text; the program's title as caption; an OK button and the stop icon.
+ErrorBox RunTimeErrorBox(const RuntimeError& error);
 
 class Program {
  public:
@@ -68,11 +78,30 @@ class Program {
   [[noreturn]] void End();
   // Runs the start-up procedure, then ends the program if no window is loaded.
   void Start(const std::function<void(Program&)>& main);
-  // Runs one handler as the toolkit dispatches it: an untrapped run-time error shows the error
-  // box and ends the program; End stops it. The one entry for every event and timer tick.
+
+  // ---- entries ----
+  // Runs one handler: an untrapped run-time error shows the error box and ends the program
+  // (anything else that escapes counts as out of memory (7) or an internal error (51)); End
+  // stops it. Nothing runs once the program has ended.
   void Dispatch(const std::function<void()>& handler);
   // User input on a form (control null) or one of its controls.
   void Raise(Form& form, Control* control, const InputEvent& event);
+  // A timer fell due. Skipped while a modal box is open: the handler that opened it has not
+  // finished, and handlers run one at a time.
+  void TimerTick(Timer& timer);
+  // A termination signal: the program ends at once with the run guards put back, also while a
+  // modal box (the run-time error box included) is open; the box closes.
+  void Terminate();
+
+  // ---- for handlers ----
+  // Handles the events already queued; if the program ended meanwhile, the calling handler
+  // stops there.
+  void DoEvents();
+  // The modal message box (an empty title shows the program's title) and colour dialog. Timer
+  // ticks that fall due meanwhile are skipped; if the program ended while the box was open, the
+  // calling handler stops when it returns.
+  int MsgBox(const std::string& prompt, int style, const std::string& title);
+  bool ChooseColor(Colour& colour);
 
   bool Ended() const { return reason_ != EndReason::Running; }
   EndReason Reason() const { return reason_; }
@@ -82,6 +111,12 @@ class Program {
  private:
   void Load(std::unique_ptr<Form> form);
   void MarkEnded(EndReason reason);
+  void Run(const std::function<void()>& handler) noexcept;
+  void Fail(const RuntimeError& error) noexcept;
+  // Stops the running handler when the program has ended under it.
+  void UnwindIfEnded() const;
+  template <class Box>
+  auto Modal(const Box& box);
 
   Platform platform_;
   std::string commandLine_;
@@ -90,7 +125,8 @@ class Program {
   std::vector<std::unique_ptr<Form>> dropped_;  // freed when the outermost handler returns
   std::function<void()> endHook_;
   EndReason reason_ = EndReason::Running;
-  int depth_ = 0;
+  int depth_ = 0;        // handlers running, the outermost first
+  int modalDepth_ = 0;   // modal boxes open
   bool started_ = false;
 };
 

@@ -45,7 +45,8 @@ enum class InputKind {
   TypeText,   // the user's edit of a text box, the whole new text
   Scroll,     // a scroll bar moved to a value
   CloseBox,   // the window's close box
-  Resize,     // the window got a new size (the backend has already reported it)
+  HostGone,   // the window this one is embedded in (a preview's host) went away
+  Resize,     // the window got a new size (raised by the core from the reported geometry)
 };
 
 struct InputEvent {

@@ -24,8 +24,17 @@ static_assert(sizeof(OsVersionInfo) == 148);
 
 inline constexpr std::int32_t kGwlStyle = -16;
 inline constexpr std::int32_t kGwlHwndParent = -8;
+// Window style words.
 inline constexpr std::int32_t kWsChild = 0x40000000;
+inline constexpr std::int32_t kWsPopup = static_cast<std::int32_t>(0x80000000u);
+inline constexpr std::int32_t kWsOverlappedWindow = 0x00CF0000;  // caption, frame, system menu, boxes
 inline constexpr Hwnd kHwndTopmost = -1;
+// SetWindowPos flags.
+inline constexpr std::uint32_t kSwpNoSize = 0x1;
+inline constexpr std::uint32_t kSwpNoMove = 0x2;
+inline constexpr std::uint32_t kSwpNoZOrder = 0x4;
+inline constexpr std::uint32_t kSwpNoActivate = 0x10;
+inline constexpr std::uint32_t kSwpShowWindow = 0x40;
 inline constexpr std::uint32_t kSpiSetScreenSaveActive = 17;
 inline constexpr std::uint32_t kSpiScreenSaverRunning = 97;
 
@@ -46,6 +55,8 @@ class System {
   virtual std::int32_t IsWindowEnabled(Hwnd window) = 0;
   virtual std::int32_t EnableWindow(Hwnd window, std::int32_t enable) = 0;
   virtual std::int32_t GetVersionExA(OsVersionInfo& info) = 0;
+  // Nonzero while a window of that number exists (ours or another program's).
+  virtual std::int32_t IsWindow(Hwnd window) = 0;
 
   // The screen-saver password services are outside components that may be absent.
   virtual bool HasPasswordServices() = 0;

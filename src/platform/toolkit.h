@@ -1,6 +1,7 @@
 #pragma once
 // What the core asks of a window toolkit. Backends implement it; the core never asks which one.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +13,6 @@ namespace velvora {
 class Form;
 class FormView;
 class Timer;
-class RuntimeError;
 
 // Message-box style bits and answer codes.
 namespace mb {
@@ -38,6 +38,20 @@ std::vector<int> Buttons(int style);
 int DefaultAnswer(int style);
 }  // namespace mb
 
+// A rectangle on the screen, in twips.
+struct TwipsRect {
+  float left = 0, top = 0, width = 0, height = 0;
+};
+
+// The run-time error box as the core words it.
+struct ErrorBox {
+  int number = 0;
+  std::string description;  // the error's standard text
+  std::string text;         // what the box says
+  std::string caption;
+  int style = 0;            // message-box style bits
+};
+
 class Toolkit {
  public:
   virtual ~Toolkit() = default;
@@ -49,7 +63,10 @@ class Toolkit {
   // (an enabled timer restarts its count), and when its form goes away.
   virtual void TimerChanged(Timer& timer) = 0;
   virtual void TimerRemoved(Timer& timer) = 0;
+  // Runs `work` on the next turn of the event loop (or in DoEvents), after what is queued now.
+  virtual void Post(std::function<void()> work) = 0;
 
+  // Modal boxes: they return when the user answers, or at once when Quit is called meanwhile.
   virtual int MsgBox(const std::string& prompt, int style, const std::string& title) = 0;
   // The colour dialog, opened with `colour`; returns false when the user cancels.
   virtual bool ChooseColor(std::int32_t& colour) = 0;
@@ -58,12 +75,14 @@ class Toolkit {
   virtual PicturePtr LoadPicture(const std::string& path) = 0;
   // Handles every event already queued, then returns.
   virtual void DoEvents() = 0;
-  virtual void ShowRuntimeError(const RuntimeError& error) = 0;
+  virtual void ShowErrorBox(const ErrorBox& box) = 0;
+  // The part of the screen that windows are placed in (without the desktop's panels).
+  virtual TwipsRect WorkArea() = 0;
   // The folder that holds the program file, without a trailing separator.
   virtual std::string ProgramFolder() = 0;
   // The roots a user can browse: "C:\" style drives on Windows, "/" and mount points elsewhere.
   virtual std::vector<std::string> Drives() = 0;
-  // Stops the event loop: the program has ended.
+  // Stops the event loop and every modal box's loop: the program has ended.
   virtual void Quit() = 0;
 };
 

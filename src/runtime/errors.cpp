@@ -6,7 +6,9 @@ const char* StandardErrorText(ErrorNumber number) {
   switch (number) {
     case ErrorNumber::InvalidProcedureCall: return "Invalid procedure call or argument";
     case ErrorNumber::Overflow: return "Overflow";
+    case ErrorNumber::OutOfMemory: return "Out of memory";
     case ErrorNumber::TypeMismatch: return "Type mismatch";
+    case ErrorNumber::InternalError: return "Internal error";
     case ErrorNumber::BadFileNameOrNumber: return "Bad file name or number";
     case ErrorNumber::FileNotFound: return "File not found";
     case ErrorNumber::PathFileAccessError: return "Path/File access error";

@@ -9,7 +9,9 @@ namespace velvora {
 enum class ErrorNumber : int {
   InvalidProcedureCall = 5,
   Overflow = 6,
+  OutOfMemory = 7,
   TypeMismatch = 13,
+  InternalError = 51,
   BadFileNameOrNumber = 52,
   FileNotFound = 53,
   PathFileAccessError = 75,

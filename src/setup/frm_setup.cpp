@@ -225,7 +225,7 @@ void frmSetup::cmdExit_Click() {
                                 .centred = OptionRandom.Value(),
                                 .pictures = List1.Items()};
   if (!SaveSettingsFile(path, settings)) {
-    program().toolkit().MsgBox(
+    program().MsgBox(
         "The settings could not be saved, because the file " + path +
             " cannot be written. Your changes are kept: check that the folder can be written "
             "to and press Done again, or press Cancel to leave without saving.",

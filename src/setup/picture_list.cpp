@@ -25,7 +25,7 @@ void frmSetup::List1_Click() { Preview(List1.Text()); }
 void frmSetup::File1_Click() { Preview(Dir1.Path() + kPathSeparator + File1.FileName()); }
 
 void frmSetup::picAdd_Click() {
-  Toolkit& toolkit = program().toolkit();
+  Program& p = program();
   try {
     const std::int16_t count = List1.ListCount();
     const std::string& folder = File1.Path();
@@ -33,11 +33,11 @@ void frmSetup::picAdd_Click() {
                         ? folder + File1.FileName()
                         : folder + kPathSeparator + File1.FileName();
     // With Preview on, loading the picture is the validity test; with it off, anything goes.
-    if (Check1.Value() == 1) picture1.SetPicture(toolkit.LoadPicture(CandidatePath));
+    if (Check1.Value() == 1) picture1.SetPicture(p.toolkit().LoadPicture(CandidatePath));
 
     for (std::int16_t i = 0; i < count; ++i) {
       if (List1.List(i) != CandidatePath) continue;
-      Reply = toolkit.MsgBox(
+      Reply = p.MsgBox(
           "The selected Picture File is already exists in The Pictures List ----> [ " +
               CandidatePath + " ]",
           mb::kYesNoCancel | mb::kIconExclamation,
@@ -51,14 +51,14 @@ void frmSetup::picAdd_Click() {
     ++PictureCount;
     ShowPictureCount();
   } catch (const RuntimeError&) {
-    toolkit.MsgBox("Please Select a Valid Image!", mb::kOk | mb::kIconStop, "Velvora - Friendly Reminder");
+    p.MsgBox("Please Select a Valid Image!", mb::kOk | mb::kIconStop, "Velvora - Friendly Reminder");
   }
 }
 
 void frmSetup::picRemove_Click() {
-  Toolkit& toolkit = program().toolkit();
+  Program& p = program();
   const std::string entry = List1.Text();
-  Reply = toolkit.MsgBox(
+  Reply = p.MsgBox(
       "Are You Sure that you want to Remove this Picture File ----> " + entry + " <---- Pictures List?",
       mb::kYesNo | mb::kIconExclamation,
       "Are You Sure that you want to Remove this Picture File from Pictures List? [" + entry + " ]");
@@ -69,8 +69,7 @@ void frmSetup::picRemove_Click() {
     --PictureCount;
     ShowPictureCount();
   } else if (Reply == mb::kAnswerNo) {
-    toolkit.MsgBox("Picture was NOT Removed from pictures list!", mb::kOk | mb::kIconInformation,
-                   "The Velvora");
+    p.MsgBox("Picture was NOT Removed from pictures list!", mb::kOk | mb::kIconInformation, "The Velvora");
   }
 }
 

@@ -10,15 +10,10 @@
 #include "saver/frm_saver.h"
 #include "setup/frm_setup.h"
 #include "guards/mdl_win_version.h"
+#include "windows/frm_options.h"
 
 namespace velvora {
 namespace {
-
-constexpr std::uint32_t kSwpNoSize = 0x1;
-constexpr std::uint32_t kSwpNoMove = 0x2;
-constexpr std::uint32_t kSwpNoZOrder = 0x4;
-constexpr std::uint32_t kSwpNoActivate = 0x10;
-constexpr std::uint32_t kSwpShowWindow = 0x40;
 
 std::string_view TrimSpaces(std::string_view s) {
   const std::size_t first = s.find_first_not_of(' ');
@@ -33,8 +28,13 @@ std::string UpperCase(std::string_view s) {
   return upper;
 }
 
-bool Contains(std::string_view line, std::string_view part) {
-  return line.find(part) != std::string_view::npos;
+// A switch anywhere in the line, with either case of its (lower-case) letter.
+bool HasSwitch(std::string_view line, char letter) {
+  const char upper = static_cast<char>(letter - 'a' + 'A');
+  for (std::size_t i = 1; i < line.size(); ++i) {
+    if (line[i - 1] == '/' && (line[i] == letter || line[i] == upper)) return true;
+  }
+  return false;
 }
 
 // The last `count` characters of the text; a negative count is an invalid call.
@@ -75,6 +75,9 @@ void StartPreview(Program& program, std::string_view parseText) {
   // The only thing that makes the preview visible.
   sys.SetWindowPos(Saver(program).hWnd(), 0, 0, 0, width, height,
                    kSwpNoZOrder | kSwpNoActivate | kSwpShowWindow);
+  // A host that does not exist (a stale number) or is already gone would leave an invisible
+  // program running for ever: the preview ends as when its host goes away later.
+  if (!sys.IsWindow(host)) Saver(program).Input({.kind = InputKind::HostGone});
 }
 
 void StartFullScreen(Program& program) {
@@ -85,7 +88,7 @@ void StartFullScreen(Program& program) {
   program.sys().SetWindowPos(Saver(program).hWnd(), kHwndTopmost, 0, 0, 0, 0,
                              kSwpNoSize | kSwpNoMove);
   // Lets the window handle what loading and showing queued before start-up returns.
-  program.toolkit().DoEvents();
+  program.DoEvents();
   Saver(program).Show();
 }
 
@@ -104,12 +107,18 @@ void Main(Program& program) {
     StartPreview(program, parseText);
     return;
   }
-  if (line.empty()) return;
-  if (Contains(line, "/C") || Contains(line, "/c")) {
+  // No switch at all (opened from a file manager, or "Configure" on a host that passes none)
+  // configures, as "/c" does: ending silently would look broken.
+  if (line.empty() || HasSwitch(line, 'c')) {
     program.Use<frmSetup>().Show();
     return;
   }
-  if (Contains(line, "/S") || Contains(line, "/s")) StartFullScreen(program);
+  // The options dialog, which nothing else opens; no screen-saver host passes "/o".
+  if (HasSwitch(line, 'o')) {
+    program.Use<frmOptions>().Show();
+    return;
+  }
+  if (HasSwitch(line, 's')) StartFullScreen(program);
 }
 
 std::int32_t ParseWindowHandle(std::string_view text) {

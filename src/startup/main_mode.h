@@ -8,8 +8,9 @@
 namespace velvora {
 
 // Picks the mode from the command line and starts it: password change ("/a" on the 9x family),
-// preview ("/p" and the host window's number), configuration ("/c"), full screen ("/s"). Any
-// other line starts nothing. Traps no error: a bad window number is a run-time error.
+// preview ("/p" and the host window's number), configuration ("/c", or an empty line), the
+// options dialog ("/o"), full screen ("/s"). Any other line starts nothing. Traps no error: a bad
+// window number is a run-time error.
 void Main(Program& program);
 
 // The number formed by the decimal digits at the end of the text (blanks around it removed).

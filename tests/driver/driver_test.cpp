@@ -47,7 +47,7 @@ TEST(Driver, ReportsTheFirstBadLineAndStops) {
            Case{"host 1 2", "line 1: usage: host HWND WIDTH HEIGHT\n"},
            Case{"click frmSetup.cmdExit", "line 1: the program has not been started\n"},
            Case{"start \"/c\"\nclick frmSetup.cmdNothing", "line 2: frmSetup has no control cmdNothing\n"},
-           Case{"start \"\"\nclick frmSaver", "line 2: the program has ended\n"},
+           Case{"start \"/x\"\nclick frmSaver", "line 2: the program has ended\n"},
            Case{"start \"/c\"\nstart \"/s\"", "line 2: the program is still running\n"},
            Case{"status Nothing", "line 1: no value named Nothing\n"},
            Case{"write-file /etc/x y", "line 1: file names are relative to the program folder: \"/etc/x\"\n"},

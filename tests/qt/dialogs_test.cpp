@@ -88,7 +88,7 @@ TEST(QtMessageBoxes, RunTimeErrorBoxCarriesNumberAndText) {
     seen = {box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
     box.button(QMessageBox::Ok)->click();
   });
-  s.platform.ShowRuntimeError(RuntimeError(ErrorNumber::TypeMismatch));
+  s.platform.ShowErrorBox(RunTimeErrorBox(RuntimeError(ErrorNumber::TypeMismatch)));
   EXPECT_EQ(seen.title, "Velvora");
   EXPECT_EQ(seen.text, "Run-time error '13':\n\nType mismatch");
   EXPECT_EQ(seen.buttons, QMessageBox::Ok);

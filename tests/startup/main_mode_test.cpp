@@ -8,6 +8,7 @@
 #include "saver/frm_saver.h"
 #include "setup/frm_setup.h"
 #include "startup/main_mode.h"
+#include "windows/frm_options.h"
 #include "support/error_code.h"
 #include "support/sim_session.h"
 
@@ -68,7 +69,7 @@ TEST(ParseWindowHandle, FailsWithoutTrailingDigitsOrBeyondRange) {
 }
 
 TEST(Main, LinesThatStartNothingEndAtOnce) {
-  for (const char* line : {"", " ", "/x", "/P 1234", " /p 1234", "/A 1234", "s", "c"}) {
+  for (const char* line : {" ", "/x", "/P 1234", " /p 1234", "/A 1234", "s", "c", "o"}) {
     StartupRun r(line);
     r.Start();
     EXPECT_TRUE(r.NoWindow()) << line;
@@ -89,6 +90,44 @@ TEST(Main, ConfigurationShowsTheSetupDialogAndWinsOverFullScreen) {
     EXPECT_FALSE(r.program.Ended()) << line;
     EXPECT_TRUE(StartupCalls(r.sim).empty()) << line;  // activation stays on
   }
+}
+
+TEST(Main, AnEmptyLineConfiguresAsSlashCDoes) {
+  StartupRun r("");
+  r.Start();
+  ASSERT_NE(r.program.IfLoaded<frmSetup>(), nullptr);
+  EXPECT_TRUE(r.program.IfLoaded<frmSetup>()->Visible());
+  EXPECT_EQ(r.program.LoadedForms().size(), 1u);
+  EXPECT_FALSE(r.program.Ended());
+  EXPECT_TRUE(StartupCalls(r.sim).empty());
+}
+
+TEST(Main, OptionsSwitchShowsTheOptionsDialogAfterConfigurationBeforeFullScreen) {
+  for (const char* line : {"/o", "/O", "x/oy", "/o /s", "/S/O"}) {
+    StartupRun r(line);
+    r.Start();
+    ASSERT_NE(r.program.IfLoaded<frmOptions>(), nullptr) << line;
+    EXPECT_TRUE(r.program.IfLoaded<frmOptions>()->Visible()) << line;
+    EXPECT_EQ(r.program.LoadedForms().size(), 1u) << line;
+    EXPECT_TRUE(StartupCalls(r.sim).empty()) << line;  // no full-screen switch
+  }
+  for (const char* line : {"/c /o", "/O/C"}) {
+    StartupRun r(line);
+    r.Start();
+    EXPECT_NE(r.program.IfLoaded<frmSetup>(), nullptr) << line;
+    EXPECT_EQ(r.program.IfLoaded<frmOptions>(), nullptr) << line;
+  }
+}
+
+TEST(Main, OptionsOkStoresBothValuesAndEnds) {
+  StartupRun r("/o");
+  r.Start();
+  frmOptions& options = *r.program.IfLoaded<frmOptions>();
+  r.program.Raise(options, &options.vsDelay, {.kind = InputKind::Scroll, .value = 7});
+  r.program.Raise(options, &options.cmdOK, {.kind = InputKind::Click});
+  EXPECT_EQ(r.program.Reason(), EndReason::End);
+  EXPECT_EQ((r.sim.Store()[{"Velvora", "Settings", "Delay"}]), "7");
+  EXPECT_EQ((r.sim.Store()[{"Velvora", "Settings", "BackColor"}]), "-2147483633");
 }
 
 TEST(Main, FullScreenTurnsActivationOffAndShowsTheSaverTopmost) {
@@ -138,13 +177,49 @@ TEST(Main, PreviewEmbedsTheSaverInTheHostsClientArea) {
   }
 }
 
-TEST(Main, PreviewOfAWindowThatDoesNotExistGetsNoSize) {
+TEST(Main, PreviewOfAWindowThatDoesNotExistGetsNoSizeAndEndsAsIfItsHostWentAway) {
   StartupRun r("/p 12A345");
   r.Start();
-  ASSERT_NE(r.program.IfLoaded<frmSaver>(), nullptr);
   EXPECT_EQ(StartupCalls(r.sim).front(), (std::vector<std::string>{"GetClientRect", "345"}));
   EXPECT_EQ(StartupCalls(r.sim).back().at(5), "0");
   EXPECT_EQ(StartupCalls(r.sim).back().at(6), "0");
+  // No invisible program is left behind.
+  EXPECT_EQ(r.program.Reason(), EndReason::End);
+  EXPECT_TRUE(r.NoWindow());
+  EXPECT_TRUE(r.sim.QuitRequested());
+}
+
+TEST(Main, PreviewOfANumberThatIsNoWindowEnds) {
+  for (const char* line : {"/p 0", "/p 123"}) {
+    StartupRun r(line);
+    r.Start();
+    EXPECT_EQ(r.program.Reason(), EndReason::End) << line;
+    EXPECT_TRUE(r.NoWindow()) << line;
+    EXPECT_TRUE(r.sim.ErrorBoxes().empty()) << line;
+  }
+}
+
+TEST(Main, PreviewAsksWhetherTheHostExistsOnlyOnceEmbedded) {
+  StartupRun r("/p 1234");
+  r.Start();
+  std::vector<std::string> order;
+  for (const SimCall& call : r.sim.Calls()) {
+    if (call.name == "SetWindowPos" || call.name == "IsWindow") order.push_back(call.name + " " + call.args[0]);
+  }
+  const std::string saver = std::to_string(r.program.IfLoaded<frmSaver>()->hWnd());
+  EXPECT_EQ(order, (std::vector<std::string>{"SetWindowPos " + saver, "IsWindow 1234"}));
+  EXPECT_FALSE(r.program.Ended());
+}
+
+TEST(Main, PreviewEndsWhenItsHostGoesAwayLater) {
+  StartupRun r("/p 1234");
+  r.Start();
+  r.sim.Advance(7000);  // the countdown has started
+  r.sim.DestroyHost(34);  // another window's host: nothing happens
+  EXPECT_FALSE(r.program.Ended());
+  r.sim.DestroyHost(1234);
+  EXPECT_EQ(r.program.Reason(), EndReason::End);
+  EXPECT_TRUE(r.NoWindow());
 }
 
 TEST(Main, BadWindowNumbersShowTheErrorBoxBeforeAnyWindow) {

@@ -1,4 +1,5 @@
-// Message boxes, the colour dialog and the run-time error box.
+// Message boxes, the colour dialog and the run-time error box, each modal until answered or
+// until the program quits.
 #include <QAbstractButton>
 #include <QColorDialog>
 #include <QEvent>
@@ -10,7 +11,6 @@
 #include "forms/program.h"
 #include "backends/qt/qt_platform.h"
 #include "backends/qt/qt_units.h"
-#include "runtime/errors.h"
 
 namespace velvora::qt {
 namespace {
@@ -53,7 +53,7 @@ class NoEscape final : public QObject {
 }  // namespace
 
 int QtPlatform::MsgBox(const std::string& prompt, int style, const std::string& title) {
-  QMessageBox box(IconFor(style), QString::fromStdString(title.empty() ? Program::kTitle : title),
+  QMessageBox box(IconFor(style), QString::fromStdString(title),
                   QString::fromStdString(prompt));
   box.setTextFormat(Qt::PlainText);
   std::map<QAbstractButton*, int> answers;
@@ -69,10 +69,7 @@ int QtPlatform::MsgBox(const std::string& prompt, int style, const std::string& 
     box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     box.installEventFilter(&noEscape);
   }
-  {
-    ModalScope modal(*this);
-    box.exec();
-  }
+  box.exec();
   auto it = answers.find(box.clickedButton());
   if (it != answers.end()) return it->second;
   return hasCancel ? mb::kAnswerCancel : buttons.front();
@@ -81,24 +78,11 @@ int QtPlatform::MsgBox(const std::string& prompt, int style, const std::string& 
 bool QtPlatform::ChooseColor(std::int32_t& colour) {
   QColorDialog dialog(ToQColor(colour));
   dialog.setWindowTitle(QString::fromUtf8(Program::kTitle));
-  int result = QDialog::Rejected;
-  {
-    ModalScope modal(*this);
-    result = dialog.exec();
-  }
-  if (result != QDialog::Accepted) return false;
+  if (dialog.exec() != QDialog::Accepted) return false;
   colour = FromQColor(dialog.selectedColor());
   return true;
 }
 
-void QtPlatform::ShowRuntimeError(const RuntimeError& error) {
-  const QString text = QString("Run-time error '%1':\n\n%2")
-                           .arg(error.Code())
-                           .arg(QString::fromStdString(error.Description()));
-  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(Program::kTitle), text, QMessageBox::Ok);
-  box.setTextFormat(Qt::PlainText);
-  ModalScope modal(*this);
-  box.exec();
-}
+void QtPlatform::ShowErrorBox(const ErrorBox& box) { MsgBox(box.text, box.style, box.caption); }
 
 }  // namespace velvora::qt

@@ -1,11 +1,9 @@
 #include "backends/qt/qt_form_view.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-#include <algorithm>
 
 #include "forms/program.h"
 #include "backends/qt/qt_control_binding.h"
@@ -17,8 +15,6 @@
 namespace velvora::qt {
 namespace {
 
-constexpr std::int32_t kPopupStyle = static_cast<std::int32_t>(0x80000000u);
-constexpr std::int32_t kOverlappedStyle = 0x00CF0000;
 constexpr int kHostPollMs = 250;
 
 Qt::WindowFlags FlagsFor(const FormDesign& d) {
@@ -57,11 +53,9 @@ QtFormView::QtFormView(QtPlatform& platform, Form& form) : platform_(platform), 
   }
   window_->setAutoFillBackground(true);
   ApplyBackColor();
-  style = d.border == BorderStyle::None ? kPopupStyle : kOverlappedStyle;
+  style = InitialWindowStyle(d);
 
-  // Controls in design order: a later one lies above an earlier one it overlaps, except inside
-  // a picture control, where the first lies on top (the text line over the slideshow picture,
-  // the slideshow picture over the design picture).
+  // Containers come before the controls they hold in design order.
   for (const auto& control : form.Controls()) {
     Control* container = control->Container();
     auto found = container ? byControl_.find(container) : byControl_.end();
@@ -69,8 +63,10 @@ QtFormView::QtFormView(QtPlatform& platform, Form& form) : platform_(platform), 
     if (ControlBinding* binding = Bind(*this, *control, holder)) {
       bindings_.push_back(binding);
       byControl_[control.get()] = binding;
-      if (container && container->Kind() == ControlKind::FXImage) binding->widget()->lower();
     }
+  }
+  for (Control* control : form.StackingOrder()) {
+    if (QWidget* widget = WidgetOf(*control)) widget->raise();
   }
   for (ControlBinding* binding : bindings_) binding->ApplyAll();
   ApplyTabOrder();
@@ -103,17 +99,15 @@ void QtFormView::ApplyBackColor() {
   window_->setPalette(palette);
 }
 
+// Widgets that cannot take the focus (labels) keep out of the chain.
 void QtFormView::ApplyTabOrder() {
-  std::vector<std::pair<int, QWidget*>> order;
-  for (const auto& control : form_.Controls()) {
+  std::vector<QWidget*> order;
+  for (Control* control : form_.TabOrder()) {
     QWidget* w = WidgetOf(*control);
-    if (w && control->TabIndex() >= 0 && w->focusPolicy() != Qt::NoFocus) {
-      order.emplace_back(control->TabIndex(), w);
-    }
+    if (w && w->focusPolicy() != Qt::NoFocus) order.push_back(w);
   }
-  std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
-  if (!order.empty()) order.front().second->setFocus();
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  if (!order.empty()) order.front()->setFocus();
 }
 
 void QtFormView::FormChanged(Prop what) {
@@ -139,21 +133,18 @@ void QtFormView::FormChanged(Prop what) {
   }
 }
 
+TwipsRect QtFormView::Frame() const {
+  const QRect frame = window_->frameGeometry();
+  return {ToTwips(frame.x()), ToTwips(frame.y()), ToTwips(frame.width()), ToTwips(frame.height())};
+}
+
+void QtFormView::MoveFrame(float left, float top) { window_->move(ToPixels(left), ToPixels(top)); }
+
 void QtFormView::ShowAsDesigned() {
   if (embedded_) {
     window_->show();
     return;
   }
-  if (!placed_ && form_.Design().start != StartPosition::Default) {
-    // Centred on the screen (a window without an owner is centred over the screen too).
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen) {
-      QRect frame(QPoint(0, 0), window_->frameGeometry().size());
-      frame.moveCenter(screen->availableGeometry().center());
-      window_->move(frame.topLeft());
-    }
-  }
-  placed_ = true;
   switch (form_.GetWindowState()) {
     case WindowState::Maximized:
       // A borderless maximised window covers the whole screen (also where no window manager
@@ -176,8 +167,7 @@ void QtFormView::ControlChanged(Control& control, Prop what) {
 }
 
 void QtFormView::Report(Control* control, const InputEvent& event) {
-  Form& form = form_;
-  platform_.Deliver([&form, control, &event] { form.program().Raise(form, control, event); });
+  form_.program().Raise(form_, control, event);
 }
 
 bool QtFormView::FirstReportOf(const QMouseEvent& event) {
@@ -193,27 +183,12 @@ void QtFormView::WindowGeometryChanged() {
   const QRect client = window_->geometry();
   form_.PlatformGeometry(ToTwips(client.x()), ToTwips(client.y()), ToTwips(client.width()),
                          ToTwips(client.height()));
-  if (window_->isVisible() && client.size() != reportedSize_) PostResize();
 }
 
 void QtFormView::WindowShown() {
   platform_.WindowShown();
-  form_.PlatformVisible(true);
   WindowGeometryChanged();
-  PostResize();  // the first showing always reports a size
-}
-
-// Resize events are queued, as the platform delivers them after the call that caused them.
-void QtFormView::PostResize() {
-  reportedSize_ = window_->size();
-  if (resizePending_) return;
-  resizePending_ = true;
-  FormWindow* window = window_.data();
-  QTimer::singleShot(0, window, [this, window] {
-    if (!window->IsAttached()) return;
-    resizePending_ = false;
-    Report(nullptr, {.kind = InputKind::Resize});
-  });
+  form_.PlatformVisible(true);
 }
 
 // ---- system calls ----
@@ -227,20 +202,12 @@ void QtFormView::EmbedInto(Hwnd host) {
   if (!hostWatch_) {
     hostWatch_ = new QTimer(window_);
     QObject::connect(hostWatch_, &QTimer::timeout, window_, [this, host] {
-      if (!x11::WindowSize(static_cast<std::uint32_t>(host))) HostGone();
+      if (x11::WindowSize(static_cast<std::uint32_t>(host))) return;
+      hostWatch_->stop();
+      Report(nullptr, {.kind = InputKind::HostGone});
     });
   }
   hostWatch_->start(kHostPollMs);
-}
-
-// The host's window is gone: the form closes as if from its control menu.
-void QtFormView::HostGone() {
-  hostWatch_->stop();
-  Form& form = form_;
-  platform_.Deliver([&form] {
-    Program& program = form.program();
-    program.Dispatch([&] { program.Unload(form, kUnloadFromControlMenu); });
-  });
 }
 
 void QtFormView::SetTopmost() {

@@ -29,6 +29,8 @@ class QtFormView final : public FormView {
   Hwnd WindowHandle() const override { return handle_; }
   void FormChanged(Prop what) override;
   void ControlChanged(Control& control, Prop what) override;
+  TwipsRect Frame() const override;
+  void MoveFrame(float left, float top) override;
 
   Form& form() const { return form_; }
   QWidget* window() const;
@@ -40,7 +42,7 @@ class QtFormView final : public FormView {
   std::int32_t style = 0;  // the window style word as the system calls read and write it
   Hwnd owner = 0;
   Hwnd parent = 0;
-  // Makes the window a child of a foreign X11 window and ends the form when that goes away.
+  // Makes the window a child of a foreign X11 window and reports when that goes away.
   void EmbedInto(Hwnd host);
   void SetTopmost();
   // Moves and/or sizes the window (pixels) and shows it when asked, without activating it.
@@ -58,8 +60,6 @@ class QtFormView final : public FormView {
   void ShowAsDesigned();
   void ApplyBackColor();
   void ApplyTabOrder();
-  void PostResize();
-  void HostGone();
 
   QtPlatform& platform_;
   Form& form_;
@@ -68,10 +68,7 @@ class QtFormView final : public FormView {
   std::vector<ControlBinding*> bindings_;  // owned by their widgets
   std::map<const Control*, ControlBinding*> byControl_;
   QPointer<QTimer> hostWatch_;
-  bool placed_ = false;
   bool embedded_ = false;
-  bool resizePending_ = false;
-  QSize reportedSize_;
   quint64 lastMoveTimestamp_ = 0;
   QPointF lastMoveAt_;
 };

@@ -115,15 +115,7 @@ class DirListBinding final : public ListBinding {
       list()->addItem(item);
     }
   }
-  // The current folder is the last open entry.
-  int CurrentRow() const override {
-    int row = -1;
-    const auto& entries = dirs_.Entries();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      if (entries[i].open) row = static_cast<int>(i);
-    }
-    return row;
-  }
+  int CurrentRow() const override { return dirs_.CurrentEntry(); }
 
  private:
   DirList& dirs_;

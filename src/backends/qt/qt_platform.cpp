@@ -1,9 +1,10 @@
-// The platform object: event delivery, the event loop, windows and the program's places.
+// The platform object: the event loop, posted work, timers, windows and the program's places.
 #include "backends/qt/qt_platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QStorageInfo>
 #include <QTimer>
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "forms/controls.h"
 #include "forms/program.h"
 #include "backends/qt/qt_form_view.h"
+#include "backends/qt/qt_units.h"
 #include "backends/qt/x11_display.h"
 
 namespace velvora::qt {
@@ -26,24 +28,14 @@ QtPlatform::~QtPlatform() {
   if (saverSuspended_) x11::SuspendScreenSaver(false);
 }
 
-void QtPlatform::Deliver(const std::function<void()>& delivery) {
-  try {
-    delivery();
-  } catch (const EndProgram&) {
-    endPending_ = true;
-  }
-}
+void QtPlatform::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-void QtPlatform::DoEvents() {
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-  if (endPending_) {
-    endPending_ = false;
-    throw EndProgram{};
-  }
+void QtPlatform::Post(std::function<void()> work) {
+  QMetaObject::invokeMethod(&posted_, std::move(work), Qt::QueuedConnection);
 }
 
 // exit, not quit: quit first asks every window to close, and our windows leave that to their
-// forms, which have already been dropped.
+// forms, which have already been dropped. exit also leaves the loop of an open modal box.
 void QtPlatform::Quit() { QCoreApplication::exit(0); }
 
 std::unique_ptr<FormView> QtPlatform::Realise(Form& form) {
@@ -69,11 +61,7 @@ void QtPlatform::TimerChanged(Timer& timer) {
     qtimer = new QTimer;
     qtimer->setTimerType(Qt::PreciseTimer);
     Timer* model = &timer;
-    QObject::connect(qtimer, &QTimer::timeout, qtimer, [this, model] {
-      if (InModalDialog()) return;
-      Program& program = model->Owner().program();
-      Deliver([&] { program.Dispatch([model] { model->Tick(); }); });
-    });
+    QObject::connect(qtimer, &QTimer::timeout, qtimer, [model] { model->Owner().program().TimerTick(*model); });
   }
   if (timer.IsEnabled() && timer.Interval() > 0) {
     qtimer->start(timer.Interval());  // (re)starts the count from now
@@ -93,6 +81,13 @@ void QtPlatform::TimerRemoved(Timer& timer) {
 }
 
 // ---- places ----
+
+TwipsRect QtPlatform::WorkArea() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  const QRect area = screen->availableGeometry();
+  return {ToTwips(area.x()), ToTwips(area.y()), ToTwips(area.width()), ToTwips(area.height())};
+}
 
 std::string QtPlatform::ProgramFolder() {
   return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();

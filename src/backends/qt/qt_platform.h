@@ -4,7 +4,6 @@
 // pictures, stores preferences and answers the named system calls.
 #include <QObject>
 #include <QPointer>
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -29,13 +28,6 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   QtPlatform& operator=(const QtPlatform&) = delete;
   Platform platform() { return {*this, *this, *this}; }
 
-  // Runs one delivery of an event to the program (Program::Dispatch or Raise inside). An End
-  // that must unwind an outer handler cannot pass through Qt's event loop: it is held here and
-  // rethrown when the DoEvents that delivered it returns.
-  void Deliver(const std::function<void()>& delivery);
-  // True while a modal box or dialog of ours is open: the program's handlers run one at a time,
-  // so timer ticks that fall due meanwhile are skipped.
-  bool InModalDialog() const { return modalDepth_ > 0; }
   // The window of ours with a handle, or null.
   QtFormView* ViewOf(Hwnd window) const;
   void Register(QtFormView& view);
@@ -57,6 +49,7 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   std::int32_t IsWindowEnabled(Hwnd window) override;
   std::int32_t EnableWindow(Hwnd window, std::int32_t enable) override;
   std::int32_t GetVersionExA(OsVersionInfo& info) override;
+  std::int32_t IsWindow(Hwnd window) override;
   bool HasPasswordServices() override { return false; }
   std::int32_t PwdChangePasswordA(const char* regKey, Hwnd parent, std::int32_t reserved1,
                                   std::int32_t reserved2) override;
@@ -66,11 +59,13 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   std::unique_ptr<FormView> Realise(Form& form) override;
   void TimerChanged(Timer& timer) override;
   void TimerRemoved(Timer& timer) override;
+  void Post(std::function<void()> work) override;
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;
   bool ChooseColor(std::int32_t& colour) override;
   PicturePtr LoadPicture(const std::string& path) override;
   void DoEvents() override;
-  void ShowRuntimeError(const RuntimeError& error) override;
+  void ShowErrorBox(const ErrorBox& box) override;
+  TwipsRect WorkArea() override;
   std::string ProgramFolder() override;
   std::vector<std::string> Drives() override;
   void Quit() override;
@@ -82,29 +77,15 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
                    const std::string& value) override;
 
  private:
-  friend class ModalScope;
   void ApplyCursor();
 
   std::map<Hwnd, QtFormView*> views_;
   std::map<Timer*, QPointer<QTimer>> timers_;
+  QObject posted_;  // the context of posted work: work still queued dies with the platform
   int cursorCount_ = 0;
   bool cursorBlanked_ = false;
   bool saverSuspended_ = false;
   std::int32_t saverRunning_ = 0;
-  int modalDepth_ = 0;
-  bool endPending_ = false;
-};
-
-// Marks a modal dialog of ours as open for its lifetime.
-class ModalScope {
- public:
-  explicit ModalScope(QtPlatform& platform) : platform_(platform) { ++platform_.modalDepth_; }
-  ~ModalScope() { --platform_.modalDepth_; }
-  ModalScope(const ModalScope&) = delete;
-  ModalScope& operator=(const ModalScope&) = delete;
-
- private:
-  QtPlatform& platform_;
 };
 
 }  // namespace velvora::qt

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include "forms/program.h"
-#include "backends/qt/qt_platform.h"
 
 namespace velvora::qt {
 namespace {
@@ -23,15 +22,15 @@ void OnSignal(int) {
 
 }  // namespace
 
-void EndOnTerminationSignals(QtPlatform& platform, Program& program) {
+void EndOnTerminationSignals(Program& program) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM, 0, ends) != 0) return;
   signalWriteEnd = ends[0];
   auto* notifier = new QSocketNotifier(ends[1], QSocketNotifier::Read, qApp);
-  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [&platform, &program, notifier] {
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [&program, notifier] {
     char byte = 0;
     [[maybe_unused]] const ssize_t read = ::read(static_cast<int>(notifier->socket()), &byte, 1);
-    platform.Deliver([&program] { program.Dispatch([&program] { program.End(); }); });
+    program.Terminate();
   });
   struct sigaction action {};
   action.sa_handler = &OnSignal;

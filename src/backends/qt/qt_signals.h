@@ -1,15 +1,13 @@
 #pragma once
-// A termination signal (SIGTERM, SIGINT, SIGHUP) ends the program like End does, so the run's
-// guards are put back before the process exits.
+// A termination signal (SIGTERM, SIGINT, SIGHUP) reaches the program as its Terminate event:
+// it ends at once, also while a modal box is open, with the run's guards put back.
 namespace velvora {
 class Program;
 }
 
 namespace velvora::qt {
 
-class QtPlatform;
-
-// Call once, after the program object exists; both must outlive the event loop.
-void EndOnTerminationSignals(QtPlatform& platform, Program& program);
+// Call once, after the program object exists; it must outlive the event loop.
+void EndOnTerminationSignals(Program& program);
 
 }  // namespace velvora::qt

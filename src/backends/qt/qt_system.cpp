@@ -75,15 +75,14 @@ Hwnd QtPlatform::SetParent(Hwnd child, Hwnd parent) {
 
 std::int32_t QtPlatform::SetWindowPos(Hwnd window, Hwnd insertAfter, std::int32_t x, std::int32_t y,
                                       std::int32_t cx, std::int32_t cy, std::uint32_t flags) {
-  constexpr std::uint32_t kNoSize = 0x1, kNoMove = 0x2, kNoZOrder = 0x4, kNoActivate = 0x10, kShow = 0x40;
   QtFormView* view = ViewOf(window);
   if (!view) return 0;
   QRect geometry = view->window()->geometry();
-  if (!(flags & kNoMove)) geometry.moveTopLeft({x, y});
-  if (!(flags & kNoSize)) geometry.setSize({cx, cy});
-  if (!(flags & kNoZOrder) && insertAfter == kHwndTopmost) view->SetTopmost();
-  const bool moves = (flags & (kNoSize | kNoMove)) != (kNoSize | kNoMove);
-  view->Place(moves ? &geometry : nullptr, (flags & kShow) != 0, !(flags & kNoActivate));
+  if (!(flags & kSwpNoMove)) geometry.moveTopLeft({x, y});
+  if (!(flags & kSwpNoSize)) geometry.setSize({cx, cy});
+  if (!(flags & kSwpNoZOrder) && insertAfter == kHwndTopmost) view->SetTopmost();
+  const bool moves = (flags & (kSwpNoSize | kSwpNoMove)) != (kSwpNoSize | kSwpNoMove);
+  view->Place(moves ? &geometry : nullptr, (flags & kSwpShowWindow) != 0, !(flags & kSwpNoActivate));
   return 1;
 }
 
@@ -105,6 +104,10 @@ std::int32_t QtPlatform::SystemParametersInfoA(std::uint32_t action, std::uint32
 }
 
 Hwnd QtPlatform::FindWindowA(const char*, const char*) { return 0; }
+
+std::int32_t QtPlatform::IsWindow(Hwnd window) {
+  return ViewOf(window) || x11::WindowSize(static_cast<std::uint32_t>(window)) ? 1 : 0;
+}
 
 std::int32_t QtPlatform::IsWindowEnabled(Hwnd window) {
   QtFormView* view = ViewOf(window);

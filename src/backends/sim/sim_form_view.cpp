@@ -9,20 +9,20 @@ SimView::SimView(SimPlatform& sim, Form& form, Hwnd handle) : sim_(sim), form_(f
 
 SimView::~SimView() { sim_.ForgetWindow(handle_); }
 
-// A window takes its place when it is first shown: maximised over the screen, centred, or at
-// the default position with its design size.
+TwipsRect SimView::Frame() const { return {form_.Left(), form_.Top(), form_.Width(), form_.Height()}; }
+
+void SimView::MoveFrame(float left, float top) {
+  form_.PlatformGeometry(left, top, form_.Width(), form_.Height());
+}
+
+// A shown window is maximised over the screen, or has its design size where it was put.
 void SimView::Place() {
-  const float k = SimPlatform::kTwipsPerPixel;
-  float screenW = static_cast<float>(sim_.screenWidth) * k;
-  float screenH = static_cast<float>(sim_.screenHeight) * k;
   if (form_.GetWindowState() == WindowState::Maximized) {
-    sim_.ResizeWindow(form_, 0, 0, screenW, screenH);
+    const float k = SimPlatform::kTwipsPerPixel;
+    form_.PlatformGeometry(0, 0, static_cast<float>(sim_.screenWidth) * k, static_cast<float>(sim_.screenHeight) * k);
     return;
   }
-  float w = form_.Design().clientWidth, h = form_.Design().clientHeight;
-  bool centred = form_.Design().start != StartPosition::Default;
-  float left = centred ? (screenW - w) / 2 : 0, top = centred ? (screenH - h) / 2 : 0;
-  sim_.ResizeWindow(form_, left, top, w, h);
+  form_.PlatformGeometry(form_.Left(), form_.Top(), form_.Design().clientWidth, form_.Design().clientHeight);
 }
 
 void SimView::FormChanged(Prop what) {
@@ -33,7 +33,6 @@ void SimView::FormChanged(Prop what) {
       if (form_.Visible() && !placed_) {
         placed_ = true;
         Place();
-        sim_.PostResize(form_);  // the first showing always reports a size
       }
       break;
     case Prop::WindowState:

@@ -1,6 +1,7 @@
 #pragma once
-// A simulated window: it has a handle, takes the screen's size when maximised and reports the
-// resize events a real window would.
+// A simulated window: it has a handle, takes the screen's size when maximised and reports its
+// geometry as a real window would. Its frame is its client area (the simulated windows have no
+// borders).
 #include "forms/form_view.h"
 
 namespace velvora {
@@ -15,6 +16,8 @@ class SimView final : public FormView {
   Hwnd WindowHandle() const override { return handle_; }
   void FormChanged(Prop what) override;
   void ControlChanged(Control& /*control*/, Prop /*what*/) override {}
+  TwipsRect Frame() const override;
+  void MoveFrame(float left, float top) override;
 
  private:
   void Place();

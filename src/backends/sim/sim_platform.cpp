@@ -18,10 +18,7 @@ SimPlatform::~SimPlatform() = default;
 std::unique_ptr<FormView> SimPlatform::Realise(Form& form) {
   Hwnd handle = nextWindow_;
   nextWindow_ += 0x10;
-  // A borderless window is a pop-up; others are overlapped windows with a caption.
-  constexpr std::int32_t kPopup = static_cast<std::int32_t>(0x80000000u);
-  constexpr std::int32_t kOverlapped = 0x00CF0000;
-  windows_[handle] = {&form, form.Design().border == BorderStyle::None ? kPopup : kOverlapped, 0, false};
+  windows_[handle] = {&form, InitialWindowStyle(form.Design()), 0, false};
   return std::make_unique<SimView>(*this, form, handle);
 }
 
@@ -42,18 +39,22 @@ Hwnd SimPlatform::ParentOf(Hwnd window) const {
   return it == windows_.end() ? 0 : it->second.parent;
 }
 
-void SimPlatform::PostResize(Form& form) {
-  Program* program = &form.program();
-  std::string name = form.Name();
-  pending_.push_back([program, name] {
-    if (Form* f = program->FindForm(name)) program->Raise(*f, nullptr, {.kind = InputKind::Resize});
-  });
+void SimPlatform::DestroyHost(Hwnd host) {
+  hostWindows.erase(host);
+  std::vector<Hwnd> embedded;
+  for (const auto& [handle, window] : windows_) {
+    if (window.parent == host) embedded.push_back(handle);
+  }
+  for (Hwnd handle : embedded) {
+    // An earlier report may have ended the program and taken the window with it.
+    if (Window* window = FindWindow(handle)) {
+      window->form->program().Raise(*window->form, nullptr, {.kind = InputKind::HostGone});
+    }
+  }
 }
 
-void SimPlatform::ResizeWindow(Form& form, float left, float top, float width, float height) {
-  bool resized = width != form.Width() || height != form.Height();
-  form.PlatformGeometry(left, top, width, height);
-  if (resized && form.Visible()) PostResize(form);
+TwipsRect SimPlatform::WorkArea() {
+  return {0, 0, static_cast<float>(screenWidth) * kTwipsPerPixel, static_cast<float>(screenHeight) * kTwipsPerPixel};
 }
 
 // ---- time and events ----
@@ -89,7 +90,7 @@ void SimPlatform::Advance(std::int64_t ms) {
     Timer* timer = next->first;
     const std::uint64_t order = next->second.order;
     now_ = next->second.due;
-    timer->Owner().program().Dispatch([timer] { timer->Tick(); });
+    timer->Owner().program().TimerTick(*timer);
     // Unless the handler restarted or removed it, the timer's next tick is one interval on.
     if (auto again = timers_.find(timer); again != timers_.end() && again->second.order == order) {
       again->second = {now_ + timer->Interval(), nextOrder_++};
@@ -101,7 +102,12 @@ void SimPlatform::Advance(std::int64_t ms) {
 
 // ---- dialogs ----
 
+void SimPlatform::BoxOpen() {
+  if (whileBoxOpen) whileBoxOpen();
+}
+
 int SimPlatform::MsgBox(const std::string& prompt, int style, const std::string& title) {
+  BoxOpen();
   int answer = mb::DefaultAnswer(style);
   if (!messageBoxAnswers.empty()) {
     answer = messageBoxAnswers.front();
@@ -113,6 +119,7 @@ int SimPlatform::MsgBox(const std::string& prompt, int style, const std::string&
 
 bool SimPlatform::ChooseColor(std::int32_t& colour) {
   colourDialogs_.push_back(colour);
+  BoxOpen();
   std::optional<Colour> answer;
   if (!colourAnswers.empty()) {
     answer = colourAnswers.front();
@@ -123,8 +130,9 @@ bool SimPlatform::ChooseColor(std::int32_t& colour) {
   return true;
 }
 
-void SimPlatform::ShowRuntimeError(const RuntimeError& error) {
-  errors_.push_back({error.Code(), error.Description()});
+void SimPlatform::ShowErrorBox(const ErrorBox& box) {
+  errors_.push_back({box.number, box.description});
+  BoxOpen();
 }
 
 }  // namespace velvora

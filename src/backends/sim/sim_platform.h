@@ -60,6 +60,9 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::deque<int> messageBoxAnswers;          // default: the style's default button
   std::deque<std::optional<Colour>> colourAnswers;  // nullopt cancels; default cancel
   std::map<Hwnd, std::pair<std::int32_t, std::int32_t>> hostWindows;  // client size in pixels
+  // Runs while a message box, the colour dialog or the error box is open (a test's way to let
+  // time pass or a signal arrive meanwhile).
+  std::function<void()> whileBoxOpen;
   int screenWidth = 1024, screenHeight = 768;  // pixels
   std::vector<std::string> drives{"/"};
 
@@ -69,6 +72,10 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   void Advance(std::int64_t ms);
   // Handles every queued event (what the platform would deliver without time passing).
   void RunPending();
+
+  // ---- what happens outside the program ----
+  // A host window goes away: the windows embedded in it report it.
+  void DestroyHost(Hwnd host);
 
   // ---- what happened ----
   const std::vector<SimCall>& Calls() const { return calls_; }
@@ -97,6 +104,7 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::int32_t IsWindowEnabled(Hwnd window) override;
   std::int32_t EnableWindow(Hwnd window, std::int32_t enable) override;
   std::int32_t GetVersionExA(OsVersionInfo& info) override;
+  std::int32_t IsWindow(Hwnd window) override;
   bool HasPasswordServices() override;
   std::int32_t PwdChangePasswordA(const char* regKey, Hwnd parent, std::int32_t reserved1,
                                   std::int32_t reserved2) override;
@@ -106,11 +114,13 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::unique_ptr<FormView> Realise(Form& form) override;
   void TimerChanged(Timer& timer) override;
   void TimerRemoved(Timer& timer) override;
+  void Post(std::function<void()> work) override { pending_.push_back(std::move(work)); }
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;
   bool ChooseColor(std::int32_t& colour) override;
   PicturePtr LoadPicture(const std::string& path) override;
   void DoEvents() override;
-  void ShowRuntimeError(const RuntimeError& error) override;
+  void ShowErrorBox(const ErrorBox& box) override;
+  TwipsRect WorkArea() override;
   std::string ProgramFolder() override { return programFolder_; }
   std::vector<std::string> Drives() override { return drives; }
   void Quit() override { quit_ = true; }
@@ -130,13 +140,10 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   };
   Window* FindWindow(Hwnd window);
   void ForgetWindow(Hwnd window);
-  // Queues a resize event for a form (delivered by RunPending).
-  void PostResize(Form& form);
-  // Gives a window its size in pixels and queues a resize when it changed.
-  void ResizeWindow(Form& form, float leftTwips, float topTwips, float widthTwips, float heightTwips);
 
  private:
   void Log(std::string name, std::vector<std::string> args);
+  void BoxOpen();
 
   struct TimerEntry {
     std::int64_t due = 0;

@@ -64,14 +64,13 @@ std::int32_t SimPlatform::SetWindowPos(Hwnd window, Hwnd insertAfter, std::int32
   Log("SetWindowPos", {N(window), N(insertAfter), N(x), N(y), N(cx), N(cy), N(flags)});
   Window* w = FindWindow(window);
   if (!w) return 0;
-  constexpr std::uint32_t kNoSize = 0x1, kNoMove = 0x2, kShowWindow = 0x40;
   Form& form = *w->form;
-  float left = (flags & kNoMove) ? form.Left() : static_cast<float>(x) * kTwipsPerPixel;
-  float top = (flags & kNoMove) ? form.Top() : static_cast<float>(y) * kTwipsPerPixel;
-  float width = (flags & kNoSize) ? form.Width() : static_cast<float>(cx) * kTwipsPerPixel;
-  float height = (flags & kNoSize) ? form.Height() : static_cast<float>(cy) * kTwipsPerPixel;
-  ResizeWindow(form, left, top, width, height);
-  if (flags & kShowWindow) {
+  float left = (flags & kSwpNoMove) ? form.Left() : static_cast<float>(x) * kTwipsPerPixel;
+  float top = (flags & kSwpNoMove) ? form.Top() : static_cast<float>(y) * kTwipsPerPixel;
+  float width = (flags & kSwpNoSize) ? form.Width() : static_cast<float>(cx) * kTwipsPerPixel;
+  float height = (flags & kSwpNoSize) ? form.Height() : static_cast<float>(cy) * kTwipsPerPixel;
+  form.PlatformGeometry(left, top, width, height);
+  if (flags & kSwpShowWindow) {
     w->shown = true;
     form.PlatformVisible(true);
   }
@@ -117,6 +116,12 @@ std::int32_t SimPlatform::GetVersionExA(OsVersionInfo& info) {
   info.minor = versions.minor;
   info.platformId = versions.platformId;
   return 1;
+}
+
+std::int32_t SimPlatform::IsWindow(Hwnd window) {
+  Log("IsWindow", {N(window)});
+  const bool taskbarWindow = taskbar.present && window == taskbar.handle;
+  return hostWindows.count(window) || FindWindow(window) || taskbarWindow ? 1 : 0;
 }
 
 bool SimPlatform::HasPasswordServices() { return passwordServices; }

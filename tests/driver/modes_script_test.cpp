@@ -95,5 +95,67 @@ TEST(ModesByScript, FullScreenShowsTheSaverMaximisedAndTopmost) {
   EXPECT_EQ(r.lines[2], R"({"screenSaverActive":false})");
 }
 
+TEST(ModesByScript, AnEmptyLineOpensTheSetupDialog) {
+  ScriptRun r(R"(
+    start ""
+    get frmSetup Visible
+    status ended forms
+  )");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.lines, (std::vector<std::string>{R"({"target":"frmSetup","Visible":true})",
+                                               R"({"ended":false,"forms":["frmSetup"]})"}));
+}
+
+TEST(ModesByScript, OptionsDialogStoresBothValuesOnOkAndEnds) {
+  ScriptRun r(R"(
+    colour-answers #FF0000
+    start "/O"
+    get frmOptions Caption Visible
+    scroll frmOptions.vsDelay 12
+    click frmOptions.lblBackColor
+    click frmOptions.cmdOK
+    status ended reason
+    store
+  )");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.lines, (std::vector<std::string>{
+                         R"({"target":"frmOptions","Caption":"Options for Velvora","Visible":true})",
+                         R"({"ended":true,"reason":"end"})",
+                         R"({"store":{"Velvora/Settings/BackColor":"255","Velvora/Settings/Delay":"12"}})"}));
+}
+
+TEST(ModesByScript, PreviewOfAWindowThatIsNotThereEndsAsWhenItsHostGoesAway) {
+  ScriptRun r(R"(
+    start "/p 123"
+    status ended reason forms
+    host 34 200 150
+    start "/p 34"
+    advance 3000
+    status ended
+    destroy-host 34
+    status ended reason forms
+    destroy-host 34
+  )");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.lines, (std::vector<std::string>{R"({"ended":true,"reason":"end","forms":[]})", R"({"ended":false})",
+                                               R"({"ended":true,"reason":"end","forms":[]})"}));
+  EXPECT_EQ(r.err, "line 10: no host window 34\n");
+}
+
+TEST(ModesByScript, ATerminationSignalEndsTheSlideshowWithTheGuardsPutBack) {
+  ScriptRun r(R"(
+    version 4 10 1
+    start "/s"
+    advance 7000
+    terminate
+    status ended reason cursorCount taskbarEnabled screenSaverActive
+    terminate
+  )");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.lines, (std::vector<std::string>{
+                         R"({"ended":true,"reason":"terminated","cursorCount":0,"screenSaverActive":true,"taskbarEnabled":true})"}));
+  EXPECT_EQ(r.err, "line 7: the program has ended\n");
+}
+
 }  // namespace
 }  // namespace velvora

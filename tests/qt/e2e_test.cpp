@@ -176,5 +176,65 @@ TEST(QtEndToEnd, PreviewEmbedsIntoTheHostAndEndsWithIt) {
   ASSERT_TRUE(run.Ended(10000));
 }
 
+TEST(QtEndToEnd, ATerminationSignalEndsTheProgramWhileTheErrorBoxIsOpen) {
+  VirtualDisplay x;
+  REQUIRE_DISPLAY(x);
+  ProgramRun run(x);
+  run.Start("/p abc");  // the type-mismatch box, modal
+  ASSERT_FALSE(run.Window(x).isEmpty());
+  EXPECT_FALSE(run.Ended(500));  // the box waits for its answer
+  run.process.terminate();
+  ASSERT_TRUE(run.Ended(10000));
+  EXPECT_EQ(run.process.exitStatus(), QProcess::NormalExit);
+}
+
+TEST(QtEndToEnd, APreviewForANumberThatIsNoWindowEndsInsteadOfStayingInvisible) {
+  VirtualDisplay x;
+  REQUIRE_DISPLAY(x);
+  for (const char* line : {"/p 0", "/p 123"}) {
+    XWindowAttributes attributes{};
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    ASSERT_EQ(XGetWindowAttributes(x.display(), 123, &attributes), 0);  // no such window
+    ProgramRun run(x);
+    run.Start(line);
+    ASSERT_TRUE(run.Ended(10000)) << line;
+    EXPECT_EQ(run.process.exitCode(), 0) << line;
+  }
+}
+
+TEST(QtEndToEnd, NoArgumentsShowTheSetupDialog) {
+  VirtualDisplay x;
+  REQUIRE_DISPLAY(x);
+  ProgramRun run(x);
+  run.Start("");
+  const QString window = run.Window(x);
+  ASSERT_FALSE(window.isEmpty());
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(x.display(), window.toULong(), &attributes);
+  EXPECT_EQ(attributes.width, 572);  // the setup dialog's client area
+  EXPECT_EQ(attributes.height, 424);
+  run.process.terminate();
+  EXPECT_TRUE(run.Ended(10000));
+}
+
+TEST(QtEndToEnd, OptionsOkStoresTheDelayAndEnds) {
+  VirtualDisplay x;
+  REQUIRE_DISPLAY(x);
+  ProgramRun run(x);
+  run.Start("/o");
+  const QString window = run.Window(x);
+  ASSERT_FALSE(window.isEmpty());
+  // The delay box lies at 2640, 720 twips (176, 48 pixels), OK at 1560, 2040 (104, 136).
+  ProgramRun::Tool(x, {"mousemove", "--window", window, "196", "60", "click", "1"});
+  ProgramRun::Tool(x, {"key", "--window", window, "ctrl+a"});
+  ProgramRun::Tool(x, {"type", "--window", window, "7"});
+  ProgramRun::Tool(x, {"mousemove", "--window", window, "144", "152", "click", "1"});
+  ASSERT_TRUE(run.Ended(10000));
+  EXPECT_EQ(run.process.exitCode(), 0);
+  const std::string stored = run.folder.Read("config/Velvora/Velvora.conf");
+  EXPECT_NE(stored.find("Delay=7"), std::string::npos) << stored;
+  EXPECT_NE(stored.find("BackColor=-2147483633"), std::string::npos) << stored;
+}
+
 }  // namespace
 }  // namespace velvora::test

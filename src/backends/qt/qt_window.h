@@ -11,7 +11,6 @@ class FormWindow final : public QWidget {
   explicit FormWindow(QtFormView* view);
   // The view is going away: from now on the window only waits to be deleted.
   void Detach() { view_ = nullptr; }
-  bool IsAttached() const { return view_ != nullptr; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -130,16 +130,6 @@ TEST(ProgramEnd, AnEndInsideDoEventsStopsTheHandlerThatCalledIt) {
   EXPECT_TRUE(s.sim.QuitRequested());
 }
 
-TEST(ProgramEnd, ATerminationSignalBetweenEventsEndsWithTheGuardsPutBack) {
-  Boxes s;
-  s.program.Terminate();
-  EXPECT_EQ(s.program.Reason(), EndReason::Terminated);
-  EXPECT_EQ(s.endHooks, 1);
-  EXPECT_TRUE(s.sim.QuitRequested());
-  s.program.Raise(*s.form, &s.form->cmdAsk, {.kind = InputKind::Click});
-  EXPECT_TRUE(s.sim.MessageBoxes().empty());  // no handler runs any more
-}
-
 TEST(ProgramEnd, WhateverAHandlerLetsEscapeEndsWithTheErrorBoxInsteadOfLeavingTheEntry) {
   struct Case {
     std::function<void()> handler;

@@ -199,18 +199,6 @@ TEST(Main, PreviewOfANumberThatIsNoWindowEnds) {
   }
 }
 
-TEST(Main, PreviewAsksWhetherTheHostExistsOnlyOnceEmbedded) {
-  StartupRun r("/p 1234");
-  r.Start();
-  std::vector<std::string> order;
-  for (const SimCall& call : r.sim.Calls()) {
-    if (call.name == "SetWindowPos" || call.name == "IsWindow") order.push_back(call.name + " " + call.args[0]);
-  }
-  const std::string saver = std::to_string(r.program.IfLoaded<frmSaver>()->hWnd());
-  EXPECT_EQ(order, (std::vector<std::string>{"SetWindowPos " + saver, "IsWindow 1234"}));
-  EXPECT_FALSE(r.program.Ended());
-}
-
 TEST(Main, PreviewEndsWhenItsHostGoesAwayLater) {
   StartupRun r("/p 1234");
   r.Start();

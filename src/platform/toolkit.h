@@ -73,6 +73,8 @@ class Toolkit {
   // Decodes a picture file; an empty path gives an empty (null) picture. Throws RuntimeError
   // (53 file not found, 481 invalid picture) on failure.
   virtual PicturePtr LoadPicture(const std::string& path) = 0;
+  // The file-name extensions of the pictures LoadPicture decodes: lower case, without the dot.
+  virtual std::vector<std::string> PictureExtensions() = 0;
   // Handles every event already queued, then returns.
   virtual void DoEvents() = 0;
   virtual void ShowErrorBox(const ErrorBox& box) = 0;

@@ -3,6 +3,7 @@
 #include "forms/program.h"
 #include "runtime/int16.h"
 #include "settings/settings_file.h"
+#include "setup/file_patterns.h"
 #include "windows/frm_help.h"
 
 namespace velvora {
@@ -17,7 +18,6 @@ constexpr Colour kRed = Rgb(255, 0, 0);
 
 Font Verdana(float size, bool bold = true) { return {.name = "Verdana", .size = size, .bold = bold}; }
 
-constexpr const char* kFilePattern = "*.bmp;*.dib;*.gif;*.jpg;*.wmf;*.emp;*.ico;*.cur";
 constexpr const char* kBanner = " The Velvora - Brought to you by Quorrin";
 constexpr std::size_t kBannerTrailingBlanks = 21;
 
@@ -125,7 +125,7 @@ frmSetup::frmSetup(Program& program)
   Line1.x2 = 8400;
   Line1.y2 = 720;
   numImages.alignment = Alignment::Center;
-  File1.SetPattern(kFilePattern);
+  File1.SetPattern(PicturePatterns(program.toolkit().PictureExtensions()));
   Check1.SetValue(1);
   OptionFullWin.SetValue(true);
   picture1.designAsset = "design";

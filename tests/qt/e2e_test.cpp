@@ -2,101 +2,13 @@
 // Skipped when Xvfb or xdotool is missing (tools/check installs them).
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTest>
-
 #include "qt_fixture.h"
-#include "support/temp_folder.h"
+#include "virtual_display.h"
 
-// Xlib's macros (None, Bool...) would clash with the project's names: its headers come last.
 #include <X11/Xlib.h>
 
 namespace velvora::test {
 namespace {
-
-// A virtual X server for one test.
-class VirtualDisplay {
- public:
-  VirtualDisplay() {
-    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-    if (xvfb.isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty()) return;
-    // Xvfb picks a free display itself and tells its number on standard output.
-    server_.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    WaitFor([&] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; }, 10000);
-    const QByteArray number = server_.readLine().trimmed();
-    if (number.isEmpty()) return;
-    name_ = ":" + QString::fromLatin1(number);
-    display_ = XOpenDisplay(name_.toLatin1().constData());
-  }
-  ~VirtualDisplay() {
-    if (display_) XCloseDisplay(display_);
-    server_.terminate();  // lets the server remove its lock file
-    if (!server_.waitForFinished(3000)) server_.kill();
-  }
-  Display* display() const { return display_; }
-  const QString& name() const { return name_; }
-
- private:
-  QProcess server_;
-  QString name_;
-  Display* display_ = nullptr;
-};
-
-// The program copied into a folder of its own (its settings file lives beside it), run with a
-// command line on the virtual display.
-class ProgramRun {
- public:
-  explicit ProgramRun(const VirtualDisplay& x) {
-    program_ = QString::fromStdString(folder / "velvora");
-    QFile::copy(VELVORA_PROGRAM, program_);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", x.name());
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("XDG_CONFIG_HOME", QString::fromStdString(folder / "config"));
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  }
-  void Start(const QString& commandLine) {
-    process.start(program_, commandLine.split(' ', Qt::SkipEmptyParts));
-    process.waitForStarted();
-  }
-  ~ProgramRun() {
-    if (process.state() != QProcess::NotRunning) {
-      process.kill();
-      process.waitForFinished(3000);
-    }
-  }
-  bool Ended(int ms) { return WaitFor([&] { return process.state() == QProcess::NotRunning; }, ms); }
-  // The program's visible top-level window, found by its process id.
-  QString Window(const VirtualDisplay& x) {
-    QString id;
-    WaitFor([&] {
-      id = Tool(x, {"search", "--onlyvisible", "--pid", QString::number(process.processId())}).section('\n', 0, 0);
-      return !id.isEmpty();
-    }, 10000);
-    return id;
-  }
-  static QString Tool(const VirtualDisplay& x, const QStringList& args) {
-    QProcess tool;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", x.name());
-    tool.setProcessEnvironment(env);
-    tool.start("xdotool", args);
-    tool.waitForFinished(5000);
-    return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
-  }
-  TempFolder folder;
-  QProcess process;
-
- private:
-  QString program_;
-};
-
-#define REQUIRE_DISPLAY(x) \
-  if (!(x).display()) GTEST_SKIP() << "no virtual display: Xvfb or xdotool missing, or Xvfb did not start"
 
 TEST(QtEndToEnd, ConfigurationDoneWritesTheSettingsFile) {
   VirtualDisplay x;
@@ -171,6 +83,9 @@ TEST(QtEndToEnd, PreviewEmbedsIntoTheHostAndEndsWithIt) {
     return embedded;
   }, 10000));
   EXPECT_EQ(run.process.state(), QProcess::Running);
+  // A preview leaves the pointer as it is.
+  ProgramRun::Tool(x, {"mousemove", "100", "100"});
+  EXPECT_FALSE(ReadPointer(d).Blank());
   XDestroyWindow(d, host);
   XSync(d, False);
   ASSERT_TRUE(run.Ended(10000));

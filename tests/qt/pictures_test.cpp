@@ -123,5 +123,20 @@ TEST(QtPictures, FailuresAreRunTimeErrors) {
   EXPECT_EQ(qt::DecodePicture("", {1920, 1080}), nullptr);  // an empty path: an empty picture
 }
 
+// The file list offers these extensions: each named file must decode.
+TEST(QtPictures, EveryExtensionOfferedDecodes) {
+  const std::vector<std::string> offered = qt::PictureExtensions();
+  TempFolder folder;
+  const QImage image = Quadrants(16, 16);
+  const std::vector<std::pair<std::string, QByteArray>> expected = {
+      {"png", "png"}, {"jpeg", "jpeg"}, {"jpe", "jpeg"}, {"jfif", "jpeg"},
+      {"tif", "tiff"}, {"tiff", "tiff"}, {"webp", "webp"}};
+  for (const auto& [extension, format] : expected) {
+    EXPECT_NE(std::find(offered.begin(), offered.end(), extension), offered.end()) << extension;
+    const std::string path = Write(folder, "a." + extension, format, image);
+    EXPECT_EQ(qt::DecodePicture(path, {1920, 1080})->width, 16) << extension;
+  }
+}
+
 }  // namespace
 }  // namespace velvora::test

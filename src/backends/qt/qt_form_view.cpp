@@ -185,8 +185,9 @@ void QtFormView::WindowGeometryChanged() {
                          ToTwips(client.height()));
 }
 
+void QtFormView::NativeWindowMade() { platform_.NativeWindowMade(); }
+
 void QtFormView::WindowShown() {
-  platform_.WindowShown();
   WindowGeometryChanged();
   form_.PlatformVisible(true);
 }

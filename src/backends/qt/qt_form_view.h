@@ -55,6 +55,8 @@ class QtFormView final : public FormView {
   // ---- called by the window widget ----
   void WindowGeometryChanged();
   void WindowShown();
+  // After a showing: the native window the show may have made afresh exists now.
+  void NativeWindowMade();
 
  private:
   void ShowAsDesigned();

@@ -55,6 +55,17 @@ PicturePtr DecodePicture(const std::string& path, QSize bound) {
   return picture;
 }
 
+std::vector<std::string> PictureExtensions() {
+  std::vector<std::string> extensions;
+  for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+    extensions.push_back(format.toLower().toStdString());
+    if (format == "jpeg") extensions.insert(extensions.end(), {"jpe", "jfif"});
+  }
+  return extensions;
+}
+
 PicturePtr QtPlatform::LoadPicture(const std::string& path) { return DecodePicture(path, ScreenBound()); }
+
+std::vector<std::string> QtPlatform::PictureExtensions() { return qt::PictureExtensions(); }
 
 }  // namespace velvora::qt

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/cursor_display_count.h"
 #include "platform/platform.h"
 
 class QTimer;
@@ -31,8 +32,8 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   // The window of ours with a handle, or null.
   QtFormView* ViewOf(Hwnd window) const;
   void Register(QtFormView& view);
-  // A window was (re)shown: a native window made afresh does not have the blank pointer yet.
-  void WindowShown();
+  // A window of ours has a new native window, which does not have the blank pointer yet.
+  void NativeWindowMade();
   void Unregister(QtFormView& view);
 
   // ---- System ----
@@ -63,6 +64,7 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;
   bool ChooseColor(std::int32_t& colour) override;
   PicturePtr LoadPicture(const std::string& path) override;
+  std::vector<std::string> PictureExtensions() override;
   void DoEvents() override;
   void ShowErrorBox(const ErrorBox& box) override;
   TwipsRect WorkArea() override;
@@ -82,7 +84,7 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   std::map<Hwnd, QtFormView*> views_;
   std::map<Timer*, QPointer<QTimer>> timers_;
   QObject posted_;  // the context of posted work: work still queued dies with the platform
-  int cursorCount_ = 0;
+  CursorDisplayCount cursor_;
   bool cursorBlanked_ = false;
   bool saverSuspended_ = false;
   std::int32_t saverRunning_ = 0;

@@ -13,14 +13,13 @@
 namespace velvora::qt {
 
 std::int32_t QtPlatform::ShowCursor(std::int32_t show) {
-  cursorCount_ += show ? 1 : -1;
+  const std::int32_t count = cursor_.Change(show);
   ApplyCursor();
-  return cursorCount_;
+  return count;
 }
 
-// The pointer is invisible while the display count is below zero.
 void QtPlatform::ApplyCursor() {
-  const bool blank = cursorCount_ < 0;
+  const bool blank = cursor_.PointerHidden();
   if (blank == cursorBlanked_) return;
   cursorBlanked_ = blank;
   if (blank) {
@@ -30,7 +29,8 @@ void QtPlatform::ApplyCursor() {
   }
 }
 
-void QtPlatform::WindowShown() {
+// Qt gives the override cursor to the native windows that exist when it is set or changed.
+void QtPlatform::NativeWindowMade() {
   if (cursorBlanked_) QGuiApplication::changeOverrideCursor(QCursor(Qt::BlankCursor));
 }
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "backends/qt/qt_input.h"
 #include "backends/qt/qt_form_view.h"
@@ -29,7 +30,13 @@ void FormWindow::moveEvent(QMoveEvent*) {
 }
 
 void FormWindow::showEvent(QShowEvent* event) {
-  if (view_ && !event->spontaneous()) view_->WindowShown();
+  if (!view_ || event->spontaneous()) return;
+  view_->WindowShown();
+  // The X11 platform makes the native window afresh after this event when a flag such as
+  // stay-on-top has changed since the last showing; the new one exists once the show returns.
+  QTimer::singleShot(0, this, [this] {
+    if (view_) view_->NativeWindowMade();
+  });
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

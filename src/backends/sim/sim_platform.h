@@ -14,6 +14,7 @@
 
 #include "forms/form.h"
 #include "forms/types.h"
+#include "platform/cursor_display_count.h"
 #include "platform/platform.h"
 
 namespace velvora {
@@ -65,6 +66,9 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::function<void()> whileBoxOpen;
   int screenWidth = 1024, screenHeight = 768;  // pixels
   std::vector<std::string> drives{"/"};
+  // What the picture loader reads: stb_image's formats (it knows them by content).
+  std::vector<std::string> pictureExtensions{"jpg", "jpeg", "jpe", "jfif", "png", "bmp", "gif",
+                                             "tga", "psd", "hdr", "pic", "pnm", "ppm", "pgm"};
 
   // ---- time ----
   std::int64_t Now() const { return now_; }
@@ -82,7 +86,7 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   const std::vector<SimMessageBox>& MessageBoxes() const { return boxes_; }
   const std::vector<SimErrorBox>& ErrorBoxes() const { return errors_; }
   const std::vector<Colour>& ColourDialogs() const { return colourDialogs_; }
-  int CursorCount() const { return cursorCount_; }
+  int CursorCount() const { return cursor_.Count(); }
   bool ScreenSaverActive() const { return screenSaverActive_; }
   bool QuitRequested() const { return quit_; }
   std::int32_t WindowStyle(Hwnd window) const;
@@ -118,6 +122,7 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;
   bool ChooseColor(std::int32_t& colour) override;
   PicturePtr LoadPicture(const std::string& path) override;
+  std::vector<std::string> PictureExtensions() override { return pictureExtensions; }
   void DoEvents() override;
   void ShowErrorBox(const ErrorBox& box) override;
   TwipsRect WorkArea() override;
@@ -161,7 +166,7 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::vector<Colour> colourDialogs_;
   std::map<Hwnd, Window> windows_;
   Hwnd nextWindow_ = 0x10010;
-  int cursorCount_ = 0;
+  CursorDisplayCount cursor_;
   bool screenSaverActive_ = true;
   std::int32_t saverRunning_ = 0;
   bool quit_ = false;

@@ -14,8 +14,7 @@ void SimPlatform::Log(std::string name, std::vector<std::string> args) {
 
 std::int32_t SimPlatform::ShowCursor(std::int32_t show) {
   Log("ShowCursor", {N(show)});
-  cursorCount_ += show ? 1 : -1;
-  return cursorCount_;
+  return cursor_.Change(show);
 }
 
 std::int32_t SimPlatform::GetClientRect(Hwnd window, WinRect& rect) {

@@ -1,0 +1,92 @@
+#include "virtual_display.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+#include "qt_fixture.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+
+namespace velvora::test {
+
+VirtualDisplay::VirtualDisplay() {
+  const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+  if (xvfb.isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty()) return;
+  // Xvfb picks a free display itself and tells its number on standard output.
+  server_.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+  WaitFor([&] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; }, 10000);
+  const QByteArray number = server_.readLine().trimmed();
+  if (number.isEmpty()) return;
+  name_ = ":" + QString::fromLatin1(number);
+  display_ = XOpenDisplay(name_.toLatin1().constData());
+}
+
+VirtualDisplay::~VirtualDisplay() {
+  if (display_) XCloseDisplay(display_);
+  server_.terminate();  // lets the server remove its lock file
+  if (!server_.waitForFinished(3000)) server_.kill();
+}
+
+ProgramRun::ProgramRun(const VirtualDisplay& x) {
+  program_ = QString::fromStdString(folder / "velvora");
+  QFile::copy(VELVORA_PROGRAM, program_);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("DISPLAY", x.name());
+  env.insert("QT_QPA_PLATFORM", "xcb");
+  env.insert("XDG_CONFIG_HOME", QString::fromStdString(folder / "config"));
+  process.setProcessEnvironment(env);
+  process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+}
+
+ProgramRun::~ProgramRun() {
+  if (process.state() != QProcess::NotRunning) {
+    process.kill();
+    process.waitForFinished(3000);
+  }
+}
+
+void ProgramRun::Start(const QString& commandLine) {
+  process.start(program_, commandLine.split(' ', Qt::SkipEmptyParts));
+  process.waitForStarted();
+}
+
+bool ProgramRun::Ended(int ms) {
+  return WaitFor([&] { return process.state() == QProcess::NotRunning; }, ms);
+}
+
+QString ProgramRun::Window(const VirtualDisplay& x) {
+  QString id;
+  WaitFor([&] {
+    id = Tool(x, {"search", "--onlyvisible", "--pid", QString::number(process.processId())}).section('\n', 0, 0);
+    return !id.isEmpty();
+  }, 10000);
+  return id;
+}
+
+QString ProgramRun::Tool(const VirtualDisplay& x, const QStringList& args) {
+  QProcess tool;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("DISPLAY", x.name());
+  tool.setProcessEnvironment(env);
+  tool.start("xdotool", args);
+  tool.waitForFinished(5000);
+  return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+}
+
+PointerImage ReadPointer(Display* display) {
+  PointerImage result;
+  XSync(display, False);
+  XFixesCursorImage* image = XFixesGetCursorImage(display);
+  if (!image) return result;
+  result.width = image->width;
+  result.height = image->height;
+  const int pixels = image->width * image->height;
+  for (int i = 0; i < pixels; ++i) {
+    if ((image->pixels[i] >> 24) & 0xff) ++result.opaquePixels;  // ARGB, alpha on top
+  }
+  XFree(image);
+  return result;
+}
+
+}  // namespace velvora::test

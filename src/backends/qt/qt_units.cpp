@@ -63,10 +63,12 @@ QColor ToQColor(Colour colour) {
 
 Colour FromQColor(const QColor& colour) { return Rgb(colour.red(), colour.green(), colour.blue()); }
 
+// Metric-compatible faces first (Liberation Sans has Arial's widths, and the dialog font's texts
+// were laid out for about those), so the designed texts fit their designed rooms.
 void InstallFontSubstitutions() {
   QFont::insertSubstitutions("Verdana", {"DejaVu Sans", "Bitstream Vera Sans", "Sans Serif"});
-  QFont::insertSubstitutions("Arial", {"Liberation Sans", "Nimbus Sans", "Arimo", "DejaVu Sans"});
-  QFont::insertSubstitutions("MS Sans Serif", {"DejaVu Sans", "Liberation Sans", "Sans Serif"});
+  QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans"});
+  QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans"});
   QFont::insertSubstitutions("Dauphin", {"URW Chancery L", "Z003", "DejaVu Serif", "Serif"});
 }
 

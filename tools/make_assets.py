@@ -195,17 +195,19 @@ def options_icon():
 
 
 def done_bitmap():
-    """960 x 45, 16 colours: a bevelled band fading from navy to aqua and back."""
-    c = Canvas(960, 45, NAVY)
-    for y in range(45):
-        for x in range(960):
-            t = 1 - abs(x - 480) / 480
-            shade = 0.5 + 0.5 * math.sin(math.pi * y / 44)
-            c.px[y][x] = ramp(x, y, t * shade, NAVY, TEAL, AQUA)
+    """960 x 45, 16 colours: a flat black plate between navy bands, bevelled at its edges. The
+    buttons show its middle under their captions: plain black gives the setup dialog's green
+    caption the strongest contrast, and the buttons outline a dark caption (the help window's)
+    in white. No dithering under the text."""
+    c = Canvas(960, 45, BLACK)
+    c.rect(0, 2, 960, 8, NAVY)
+    c.rect(0, 37, 960, 43, NAVY)
+    c.rect(0, 8, 960, 9, BLUE)
+    c.rect(0, 36, 960, 37, BLUE)
     c.rect(0, 0, 960, 2, WHITE)
     c.rect(0, 0, 2, 45, WHITE)
-    c.rect(0, 43, 960, 45, BLACK)
-    c.rect(958, 0, 960, 45, BLACK)
+    c.rect(0, 43, 960, 45, GREY)
+    c.rect(958, 0, 960, 45, GREY)
     return c
 
 

@@ -46,9 +46,17 @@ class FXImage : public Control {
   std::map<int, FxValue> properties_;
 };
 
+// A styled text label. Its own default colour is white: a light face that its backend outlines
+// in the contrasting shade, so the text reads on any picture under it.
 class FXLabel : public Control {
  public:
-  FXLabel(Form& form, const ControlDesign& d) : Control(form, ControlKind::FXLabel, d) {}
+  FXLabel(Form& form, const ControlDesign& d) : Control(form, ControlKind::FXLabel, WithLightFace(d)) {}
+
+ private:
+  static ControlDesign WithLightFace(ControlDesign design) {
+    if (design.fore == kDefaultColour) design.fore = Rgb(255, 255, 255);
+    return design;
+  }
 };
 
 class SSPanel : public Control {

@@ -14,6 +14,33 @@ QString CaptionLines(const QString& caption) {
   return text;
 }
 
+// ---- outlined text ----
+
+QImage OutlinedText(QSize size, const QFont& font, int flags, const QString& text, const QColor& face) {
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  if (text.isEmpty() || size.isEmpty()) return image;
+  const QFontMetrics metrics(font);
+  const int radius = std::max(1, metrics.height() / 14);
+  const QRect area = QRect(QPoint(0, 0), size).adjusted(radius, radius, -radius, -radius);
+  // Perceived brightness: pure green is light, dark blue is dark.
+  const bool lightFace = 299 * face.red() + 587 * face.green() + 114 * face.blue() >= 128000;
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setFont(font);
+  painter.setPen(lightFace ? QColor(0, 0, 0, 200) : QColor(255, 255, 255, 200));
+  for (int dy = -radius; dy <= radius; ++dy) {
+    for (int dx = -radius; dx <= radius; ++dx) {
+      if ((dx != 0 || dy != 0) && dx * dx + dy * dy <= radius * radius + radius) {
+        painter.drawText(area.translated(dx, dy), flags, text);
+      }
+    }
+  }
+  painter.setPen(face);
+  painter.drawText(area, flags, text);
+  return image;
+}
+
 // ---- styled label ----
 
 StyledLabelWidget::StyledLabelWidget(QWidget* parent) : QWidget(parent) {
@@ -23,25 +50,26 @@ StyledLabelWidget::StyledLabelWidget(QWidget* parent) : QWidget(parent) {
 
 void StyledLabelWidget::SetCaption(const QString& caption) {
   caption_ = CaptionLines(caption);
+  drawn_ = {};
   update();
 }
 
 void StyledLabelWidget::SetColour(const QColor& colour) {
   colour_ = colour;
+  drawn_ = {};
   update();
 }
 
+void StyledLabelWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) drawn_ = {};
+  QWidget::changeEvent(event);
+}
+
+void StyledLabelWidget::resizeEvent(QResizeEvent*) { drawn_ = {}; }
+
 void StyledLabelWidget::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.setFont(font());
-  const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-  const int offset = std::max(1, fontMetrics().height() / 16);
-  // The shadow contrasts with the text, so the text reads on any backdrop.
-  painter.setPen(colour_.lightness() < 128 ? QColor(255, 255, 255, 160) : QColor(0, 0, 0, 128));
-  painter.drawText(rect().translated(offset, offset), flags, caption_);
-  painter.setPen(colour_);
-  painter.drawText(rect(), flags, caption_);
+  if (drawn_.isNull()) drawn_ = OutlinedText(size(), font(), Qt::AlignCenter | Qt::TextWordWrap, caption_, colour_);
+  QPainter(this).drawImage(0, 0, drawn_);
 }
 
 // ---- bevels and panels ----
@@ -140,11 +168,17 @@ void Button3dWidget::paintEvent(QPaintEvent*) {
     painter.setClipping(false);
   }
   DrawBevel(painter, rect(), face, bevel, pressed_);
-  painter.setFont(font());
-  painter.setPen(isEnabled() ? text_ : palette().color(QPalette::Disabled, QPalette::ButtonText));
-  const QRect textArea = rect().translated(pressed_ ? 1 : 0, pressed_ ? 1 : 0);
-  style()->drawItemText(&painter, textArea, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
-                        palette(), isEnabled(), caption_);
+  const QColor text = isEnabled() ? text_ : palette().color(QPalette::Disabled, QPalette::ButtonText);
+  const QPoint shift(pressed_ ? 1 : 0, pressed_ ? 1 : 0);
+  constexpr int kFlags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
+  if (!picture_.isNull()) {
+    // Over a bitmap the caption is outlined, so it reads whatever the bitmap holds under it.
+    painter.drawImage(shift, OutlinedText(size(), font(), kFlags, caption_, text));
+  } else {
+    painter.setFont(font());
+    painter.setPen(text);
+    style()->drawItemText(&painter, rect().translated(shift), kFlags, palette(), isEnabled(), caption_);
+  }
   if (hasFocus()) {
     painter.setPen(QPen(text_, 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(bevel + 2, bevel + 2, -bevel - 3, -bevel - 3));

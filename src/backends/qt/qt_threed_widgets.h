@@ -12,7 +12,12 @@ namespace velvora::qt {
 // Normalises the line breaks a caption may hold (CR LF, LF CR, CR) to LF.
 QString CaptionLines(const QString& caption);
 
-// A transparent text label, centred, with a soft shadow under the text.
+// Text that reads on any picture: its face drawn over an outline in the contrasting shade (dark
+// under a light face, light under a dark one), as an image of `size` with the text laid out by
+// `flags` (the outline keeps clear of the edges).
+QImage OutlinedText(QSize size, const QFont& font, int flags, const QString& text, const QColor& face);
+
+// A transparent text label, centred, its text outlined so it reads on any picture.
 class StyledLabelWidget final : public QWidget {
  public:
   explicit StyledLabelWidget(QWidget* parent);
@@ -22,10 +27,14 @@ class StyledLabelWidget final : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QString caption_;
   QColor colour_;
+  QImage drawn_;  // the outlined text, made again after any change (the picture under it may
+                  // repaint every frame of a transition)
 };
 
 // Draws a raised bevel of `width` pixels around `rect` in shades of `face`.

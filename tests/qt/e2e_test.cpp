@@ -48,6 +48,22 @@ TEST(QtEndToEnd, FullScreenCoversTheScreenAndEndsOnASecondMove) {
   EXPECT_EQ(run.process.exitCode(), 0);
 }
 
+// The backdrop picture covers the whole window and a click on a picture does nothing, so a
+// click alone never ends the show; a key does.
+TEST(QtEndToEnd, FullScreenIgnoresAClickAloneAndEndsOnAKey) {
+  VirtualDisplay x;
+  REQUIRE_DISPLAY(x);
+  ProgramRun run(x);
+  run.Start("/s");
+  ASSERT_FALSE(run.Window(x).isEmpty());
+  ProgramRun::Tool(x, {"click", "1"});
+  ProgramRun::Tool(x, {"click", "1"});
+  EXPECT_FALSE(run.Ended(1500));
+  ProgramRun::Tool(x, {"key", "space"});
+  ASSERT_TRUE(run.Ended(10000));
+  EXPECT_EQ(run.process.exitCode(), 0);
+}
+
 TEST(QtEndToEnd, ATerminationSignalEndsTheSlideshowLikeEnd) {
   VirtualDisplay x;
   REQUIRE_DISPLAY(x);

@@ -73,7 +73,10 @@ class Control {
   int TabIndex() const { return tabIndex_; }
 
   // Asks the backend to repaint the control now.
-  void Refresh();
+  virtual void Refresh();
+  // The backend reports the size in pixels it gave the control; controls that draw their own
+  // pixels keep it.
+  virtual void PlatformPixelSize(int /*width*/, int /*height*/) {}
 
   // Event handlers, set by the owning form.
   std::function<void()> OnClick;

@@ -14,6 +14,8 @@ class PropertySink {
   virtual void Integer(std::string_view name, std::int64_t value) = 0;
   virtual void Boolean(std::string_view name, bool value) = 0;
   virtual void Empty(std::string_view name) = 0;  // an unset value
+  // False for a value the reader does not want, so one that is costly to work out is skipped.
+  virtual bool Wants(std::string_view /*name*/) const { return true; }
 };
 
 }  // namespace velvora

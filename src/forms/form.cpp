@@ -4,6 +4,7 @@
 #include <map>
 
 #include "forms/controls.h"
+#include "forms/fx_image.h"
 #include "forms/program.h"
 
 namespace velvora {
@@ -44,6 +45,7 @@ void Form::SetCaption(std::string_view caption) {
 void Form::SetBackColor(Colour c) {
   back_ = c;
   FormChanged(Prop::BackColor);
+  for (Control* image : ControlsOf(ControlKind::FXImage)) static_cast<FXImage*>(image)->BackgroundChanged();
 }
 
 void Form::SetWindowState(WindowState s) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "forms/form.h"
+#include "forms/frame_clock.h"
 #include "platform/platform.h"
 #include "runtime/errors.h"
 #include "runtime/int16.h"
@@ -107,6 +108,8 @@ class Program {
   EndReason Reason() const { return reason_; }
   // Restores what the run changed on the platform, whichever way the program ends.
   void SetEndHook(std::function<void()> hook) { endHook_ = std::move(hook); }
+  // The transitions playing, on the toolkit's frame clock.
+  FrameClock& Frames() { return frames_; }
 
  private:
   void Load(std::unique_ptr<Form> form);
@@ -121,6 +124,7 @@ class Program {
   Platform platform_;
   std::string commandLine_;
   Random random_;
+  FrameClock frames_{*this};  // before the forms, whose picture controls leave it as they go
   std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
   std::vector<std::unique_ptr<Form>> dropped_;  // freed when the outermost handler returns
   std::function<void()> endHook_;

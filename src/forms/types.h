@@ -30,6 +30,7 @@ struct Font {
 enum class Prop {
   Caption, Text, Visible, Enabled, Geometry, Font, ForeColor, BackColor, Items, ListIndex, Value,
   Path, Picture, Appearance, WindowState, ZOrder, Repaint, Range,
+  Frame,  // a picture control shows a new frame: the view draws it
 };
 
 enum class ControlKind {

@@ -86,6 +86,21 @@ class Toolkit {
   virtual std::vector<std::string> Drives() = 0;
   // Stops the event loop and every modal box's loop: the program has ended.
   virtual void Quit() = 0;
+
+  // ---- what the picture controls draw with ----
+  // A picture the program ships under `name` (a picture control's design picture); null when
+  // there is none.
+  virtual PicturePtr LoadAsset(const std::string& name) = 0;
+  // A system colour (by its index) on this desktop, as opaque 0xAARRGGBB.
+  virtual std::uint32_t SystemColourArgb(int index) = 0;
+
+  // ---- the frame clock, which drives the transitions ----
+  // Monotonic milliseconds (virtual time on a simulated platform).
+  virtual std::int64_t ClockMs() = 0;
+  // From now on calls `onFrame` with ClockMs() once per frame the display shows, until
+  // StopFrames; a second call replaces the callback. The callback may call StopFrames.
+  virtual void StartFrames(std::function<void(std::int64_t nowMs)> onFrame) = 0;
+  virtual void StopFrames() = 0;
 };
 
 // The path separator of the platform the core is built for.

@@ -1,7 +1,9 @@
-// The picture control: design picture, fitted or stretched pictures, and the transition that
-// plays from the old content to a new picture when the control is repainted.
+// The picture control on the desktop: the widget shows the model's frames, the design picture
+// until code assigns one, fitted or stretched pictures, and the transition the model plays on
+// the platform's frame clock when the control is repainted after a new picture.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include "gallery_form.h"
@@ -19,81 +21,114 @@ PicturePtr Solid(int w, int h, std::uint32_t argb) {
   return p;
 }
 
+// The gallery shown, with its 100 x 80 pixel picture control.
 struct Stage {
-  Stage() : picture(new qt::FxImageWidget(&host)) {
-    host.resize(200, 150);
-    picture->setGeometry(0, 0, 200, 150);
-    host.show();
+  Stage() : form(session.program.Use<frmGallery>()), image(form.imgPic) {
+    form.Show();
+    widget = static_cast<qt::FxImageWidget*>(QtSession::WidgetOf(form, "imgPic"));
   }
-  QWidget host;
-  qt::FxImageWidget* picture;
+  QImage Shown() const { return widget->Shown().copy(); }
+  // A new picture, brought in by a transition of the given effect and speed.
+  void Change(PicturePtr picture, int effect, float speed) {
+    image.SetPicture(std::move(picture));
+    image.SetProperty(fx::kEffect, std::int32_t{effect});
+    image.SetProperty(fx::kSpeed, speed);
+    image.Refresh();
+  }
+  bool Ends(int ms = 3000) const { return WaitFor([&] { return !image.TransitionPlaying(); }, ms); }
+
+  QtSession session;
+  frmGallery& form;
+  FXImage& image;
+  qt::FxImageWidget* widget = nullptr;
 };
 
 TEST(QtPictureControl, TransitionRunsFromTheOldContentToTheNewPicture) {
   Stage s;
-  s.picture->SetPicture(Solid(4, 4, 0xFF0000FF));
-  s.picture->PlayTransition({.effect = 1, .speed = 9});
-  ASSERT_TRUE(WaitFor([&] { return !s.picture->Animating(); }));
-  EXPECT_EQ(s.picture->Shown().pixel(100, 75), 0xFF0000FFu);
+  ASSERT_NE(s.widget, nullptr);
+  EXPECT_EQ(s.widget->size(), QSize(100, 80));
+  s.Change(Solid(4, 4, 0xFF0000FF), 1, 9);
+  ASSERT_TRUE(s.Ends());
+  EXPECT_EQ(s.Shown().pixel(50, 40), 0xFF0000FFu);
 
-  s.picture->SetPicture(Solid(4, 4, 0xFFFF0000));
   QElapsedTimer clock;
   clock.start();
-  s.picture->PlayTransition({.effect = 1, .speed = 1});  // 2.5 s
-  EXPECT_TRUE(s.picture->Animating());
+  s.Change(Solid(4, 4, 0xFFFF0000), 1, 1);  // 2.5 s
+  EXPECT_TRUE(s.image.TransitionPlaying());
   QTest::qWait(900);
-  const QImage middle = s.picture->Shown();
+  const QImage middle = s.Shown();
   SaveArtefact(middle, "transition-mid-flight");
   int oldPixels = 0, newPixels = 0;
-  for (int y = 0; y < middle.height(); y += 5) {
-    for (int x = 0; x < middle.width(); x += 5) {
+  for (int y = 0; y < middle.height(); y += 2) {
+    for (int x = 0; x < middle.width(); x += 2) {
       oldPixels += middle.pixel(x, y) == 0xFF0000FFu;
       newPixels += middle.pixel(x, y) == 0xFFFF0000u;
     }
   }
-  EXPECT_GT(oldPixels + newPixels, 0);
-  EXPECT_NE(middle, QImage(middle.size(), middle.format()));
-  EXPECT_TRUE(oldPixels > 0 || newPixels < 1200) << "mid-flight frame already shows only the new picture";
-  ASSERT_TRUE(WaitFor([&] { return !s.picture->Animating(); }, 4000));
+  EXPECT_GT(oldPixels, 0) << "mid-flight frame already shows only the new picture";
+  EXPECT_GT(newPixels, 0) << "mid-flight frame still shows only the old picture";
+  ASSERT_TRUE(s.Ends(4000));
   EXPECT_GE(clock.elapsed(), 2400);  // the speed sets the duration
-  EXPECT_EQ(s.picture->Shown().pixel(100, 75), 0xFFFF0000u);
+  EXPECT_EQ(s.Shown().pixel(50, 40), 0xFFFF0000u);
+}
+
+TEST(QtPictureControl, InputIsHandledWhileATransitionPlays) {
+  Stage s;
+  s.Change(Solid(4, 4, 0xFF00FF00), 84, 1);
+  ASSERT_TRUE(WaitFor([&] { return s.image.TransitionProgress() > 0.1f; }));
+  QWidget* window = QtSession::WindowOf(s.form);
+  QTest::mouseMove(window->windowHandle(), s.widget->mapTo(window, QPoint(60, 70)));
+  ASSERT_TRUE(WaitFor([&] { return !s.form.moves.empty(); }));
+  EXPECT_TRUE(s.image.TransitionPlaying());
 }
 
 TEST(QtPictureControl, WithoutARepaintTheNewPictureSimplyAppears) {
   Stage s;
-  s.picture->SetPicture(Solid(4, 4, 0xFF00FF00));
-  EXPECT_FALSE(s.picture->Animating());
-  EXPECT_EQ(s.picture->Shown().pixel(10, 10), 0xFF00FF00u);
-  s.picture->SetPicture(nullptr);  // an empty picture clears the control
-  EXPECT_EQ(qAlpha(s.picture->Shown().pixel(10, 10)), 0);
+  s.image.SetPicture(Solid(4, 4, 0xFF00FF00));
+  EXPECT_FALSE(s.image.TransitionPlaying());
+  EXPECT_EQ(s.Shown().pixel(10, 10), 0xFF00FF00u);
+  s.image.SetPicture(nullptr);  // an empty picture clears the control
+  EXPECT_EQ(qAlpha(s.Shown().pixel(10, 10)), 0);
 }
 
-TEST(QtPictureControl, FitKeepsProportionsStretchFillsTheControl) {
+TEST(QtPictureControl, FitKeepsProportionsAndPaintsTheRestInTheWindowsColour) {
   Stage s;
-  s.picture->SetPicture(Solid(20, 10, 0xFFFFFFFF));
-  EXPECT_EQ(s.picture->Shown().pixel(100, 5), 0xFFFFFFFFu);  // stretched over 200 x 150
-  s.picture->SetFit(true);
-  EXPECT_EQ(qAlpha(s.picture->Shown().pixel(100, 5)), 0);    // 200 x 100, centred: rows above are empty
-  EXPECT_EQ(s.picture->Shown().pixel(100, 75), 0xFFFFFFFFu);
+  s.image.SetPicture(Solid(20, 10, 0xFFFFFFFF));
+  EXPECT_EQ(s.Shown().pixel(50, 5), 0xFFFFFFFFu);  // stretched over 100 x 80
+  s.image.SetProperty(fx::kStretch, fx::kFit);
+  EXPECT_EQ(s.Shown().pixel(50, 5), 0xFF000080u);  // 100 x 50, centred: the window's navy above
+  EXPECT_EQ(s.Shown().pixel(50, 40), 0xFFFFFFFFu);
+}
+
+TEST(QtPictureControl, ATransitionGoesOnAtANewSize) {
+  Stage s;
+  s.Change(Solid(4, 4, 0xFF0000FF), 1, 9);
+  ASSERT_TRUE(s.Ends());
+  s.Change(Solid(4, 4, 0xFFFF0000), 1, 1);
+  QTest::qWait(300);
+  s.image.SetWidth(3000);  // 200 pixels
+  EXPECT_TRUE(s.image.TransitionPlaying());
+  QTest::qWait(300);
+  EXPECT_EQ(s.Shown().size(), QSize(200, 80));
+  EXPECT_EQ(s.Shown().pixel(199, 40), 0xFF0000FFu) << "the old picture, scaled, still ahead of the wipe";
+  EXPECT_EQ(s.Shown().pixel(0, 40), 0xFFFF0000u);
+  ASSERT_TRUE(s.Ends(4000));
+  EXPECT_EQ(s.Shown().pixel(199, 79), 0xFFFF0000u);
 }
 
 TEST(QtPictureControl, TheModelsRepaintStartsTheTransitionWithItsSettings) {
-  QtSession session;
-  auto& form = session.program.Use<frmGallery>();
-  form.Show();
-  auto* widget = static_cast<qt::FxImageWidget*>(QtSession::WidgetOf(form, "imgPic"));
-  ASSERT_NE(widget, nullptr);
+  Stage s;
   // The design picture shows until code assigns one.
-  EXPECT_GT(qAlpha(widget->Shown().pixel(50, 40)), 0);
-  form.imgPic.SetPicture(Solid(8, 8, 0xFF123456));
-  form.imgPic.SetProperty(fx::kEffect, std::int32_t{30});
-  form.imgPic.SetProperty(fx::kSpeed, 9.0f);
-  form.imgPic.SetProperty(fx::kColourA, std::int32_t{Rgb(255, 0, 0)});
-  form.imgPic.SetProperty(fx::kColourB, kButtonFace);
-  form.imgPic.Refresh();
-  EXPECT_TRUE(widget->Animating());
-  ASSERT_TRUE(WaitFor([&] { return !widget->Animating(); }));
-  EXPECT_EQ(widget->Shown().pixel(50, 40), 0xFF123456u);
+  EXPECT_GT(qAlpha(s.Shown().pixel(50, 40)), 0);
+  s.image.SetPicture(Solid(8, 8, 0xFF123456));
+  s.image.SetProperty(fx::kEffect, std::int32_t{30});
+  s.image.SetProperty(fx::kSpeed, 9.0f);
+  s.image.SetProperty(fx::kColourA, std::int32_t{Rgb(255, 0, 0)});
+  s.image.SetProperty(fx::kColourB, kButtonFace);
+  s.image.Refresh();
+  EXPECT_TRUE(s.image.TransitionPlaying());
+  ASSERT_TRUE(s.Ends());
+  EXPECT_EQ(s.Shown().pixel(50, 40), 0xFF123456u);
 }
 
 }  // namespace

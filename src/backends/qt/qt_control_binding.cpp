@@ -44,8 +44,9 @@ void ControlBinding::ApplyAll() {
 }
 
 void ControlBinding::ApplyGeometry() {
-  const Control& c = *control_;
+  Control& c = *control_;
   widget_->setGeometry(PixelRect(c.Left(), c.Top(), c.Width(), c.Height()));
+  c.PlatformPixelSize(widget_->width(), widget_->height());
 }
 
 void ControlBinding::ApplyColours() {

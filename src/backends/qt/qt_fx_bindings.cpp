@@ -18,41 +18,22 @@ QImage Asset(const std::string& name) {
   return path.isEmpty() ? QImage() : QImage(path);
 }
 
+// The frame comes from the model; the widget only shows it.
 class FxImageBinding final : public ControlBinding {
  public:
   FxImageBinding(QtFormView& view, FXImage& image, QWidget* parent)
-      : ControlBinding(view, image, new FxImageWidget(parent)), image_(image) {
+      : ControlBinding(view, image, new FxImageWidget(parent)) {
     passive = true;
-    pictureWidget()->SetDesignImage(Asset(image.designAsset));
+    static_cast<FxImageWidget*>(widget())->frame = [this] {
+      return control() ? static_cast<const FXImage*>(control())->CurrentFrame() : effects::ConstImage{};
+    };
   }
 
  protected:
   void ApplyOwn(Prop what) override {
-    switch (what) {
-      case Prop::Picture:
-        if (image_.PictureAssigned()) pictureWidget()->SetPicture(image_.Picture());
-        break;
-      case Prop::Appearance: pictureWidget()->SetFit(image_.PropertyLong(fx::kStretch) == 2); break;
-      case Prop::Repaint: pictureWidget()->PlayTransition(Params()); break;
-      default: break;
-    }
+    if (what == Prop::Frame) widget()->update();
   }
   void ApplyColours() override {}
-
- private:
-  FxImageWidget* pictureWidget() const { return static_cast<FxImageWidget*>(widget()); }
-  effects::TransitionParams Params() const {
-    effects::TransitionParams p;
-    p.effect = image_.PropertyLong(fx::kEffect);
-    p.param = image_.PropertyLong(fx::kEffectParam);
-    const FxValue speed = image_.Property(fx::kSpeed);
-    if (const float* f = std::get_if<float>(&speed)) p.speed = *f;
-    if (const std::int32_t* i = std::get_if<std::int32_t>(&speed)) p.speed = static_cast<float>(*i);
-    p.colourA = effects::ArgbFromColourWord(image_.PropertyLong(fx::kColourA), &SystemColourArgb);
-    p.colourB = effects::ArgbFromColourWord(image_.PropertyLong(fx::kColourB), &SystemColourArgb);
-    return p;
-  }
-  FXImage& image_;
 };
 
 class FxLabelBinding final : public ControlBinding {

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "backends/qt/qt_platform.h"
+#include "backends/qt/qt_units.h"
 #include "runtime/errors.h"
 
 namespace velvora::qt {
@@ -67,5 +68,15 @@ std::vector<std::string> PictureExtensions() {
 PicturePtr QtPlatform::LoadPicture(const std::string& path) { return DecodePicture(path, ScreenBound()); }
 
 std::vector<std::string> QtPlatform::PictureExtensions() { return qt::PictureExtensions(); }
+
+PicturePtr QtPlatform::LoadAsset(const std::string& name) {
+  const QString path = AssetPath(name);
+  if (path.isEmpty()) return nullptr;
+  try {
+    return DecodePicture(path.toStdString(), QSize());
+  } catch (const RuntimeError&) {
+    return nullptr;
+  }
+}
 
 }  // namespace velvora::qt

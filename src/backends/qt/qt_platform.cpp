@@ -18,10 +18,11 @@
 
 namespace velvora::qt {
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() { clock_.start(); }
 
 QtPlatform::~QtPlatform() {
   for (auto& [timer, qtimer] : timers_) delete qtimer.data();
+  delete frameTimer_;
   // Whatever ended the program, neither the pointer nor the desktop's own screen saver is left
   // switched off.
   if (cursorBlanked_) QGuiApplication::restoreOverrideCursor();

@@ -2,8 +2,10 @@
 // The Linux desktop platform: System, Toolkit and SettingsStore over Qt 6 Widgets and X11.
 // It holds no behaviour of its own: it realises forms, runs timers and dialogs, decodes
 // pictures, stores preferences and answers the named system calls.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -71,6 +73,11 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   std::string ProgramFolder() override;
   std::vector<std::string> Drives() override;
   void Quit() override;
+  PicturePtr LoadAsset(const std::string& name) override;
+  std::uint32_t SystemColourArgb(int index) override;
+  std::int64_t ClockMs() override { return clock_.elapsed(); }
+  void StartFrames(std::function<void(std::int64_t)> onFrame) override;
+  void StopFrames() override;
 
   // ---- SettingsStore ----
   std::string GetSetting(const std::string& app, const std::string& section,
@@ -85,6 +92,9 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   std::map<Timer*, QPointer<QTimer>> timers_;
   QObject posted_;  // the context of posted work: work still queued dies with the platform
   CursorDisplayCount cursor_;
+  QElapsedTimer clock_;
+  QTimer* frameTimer_ = nullptr;
+  std::function<void(std::int64_t)> onFrame_;
   bool cursorBlanked_ = false;
   bool saverSuspended_ = false;
   std::int32_t saverRunning_ = 0;

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "backends/qt/qt_platform.h"
 #include "effects/transition.h"
 
 namespace velvora::qt {
@@ -56,6 +57,8 @@ std::uint32_t SystemColourArgb(int index) {
   if (!PaletteRole(index, group, role)) return effects::DefaultSystemColour(index);
   return QApplication::palette().color(group, role).rgba();
 }
+
+std::uint32_t QtPlatform::SystemColourArgb(int index) { return qt::SystemColourArgb(index); }
 
 QColor ToQColor(Colour colour) {
   return QColor::fromRgba(effects::ArgbFromColourWord(colour, &SystemColourArgb));

@@ -1,11 +1,15 @@
 #include "backends/sim/sim_form_view.h"
 
+#include <cmath>
+
 #include "forms/form.h"
 #include "backends/sim/sim_platform.h"
 
 namespace velvora {
 
-SimView::SimView(SimPlatform& sim, Form& form, Hwnd handle) : sim_(sim), form_(form), handle_(handle) {}
+SimView::SimView(SimPlatform& sim, Form& form, Hwnd handle) : sim_(sim), form_(form), handle_(handle) {
+  for (const auto& control : form.Controls()) ReportPixelSize(*control);
+}
 
 SimView::~SimView() { sim_.ForgetWindow(handle_); }
 
@@ -41,6 +45,15 @@ void SimView::FormChanged(Prop what) {
     default:
       break;
   }
+}
+
+void SimView::ControlChanged(Control& control, Prop what) {
+  if (what == Prop::Geometry) ReportPixelSize(control);
+}
+
+void SimView::ReportPixelSize(Control& control) {
+  const auto pixels = [](float twips) { return static_cast<int>(std::lround(twips / SimPlatform::kTwipsPerPixel)); };
+  control.PlatformPixelSize(pixels(control.Width()), pixels(control.Height()));
 }
 
 }  // namespace velvora

@@ -15,12 +15,14 @@ class SimView final : public FormView {
   ~SimView() override;
   Hwnd WindowHandle() const override { return handle_; }
   void FormChanged(Prop what) override;
-  void ControlChanged(Control& /*control*/, Prop /*what*/) override {}
+  void ControlChanged(Control& control, Prop what) override;
   TwipsRect Frame() const override;
   void MoveFrame(float left, float top) override;
 
  private:
   void Place();
+  // A control's size in pixels, as a window of this platform would give it.
+  static void ReportPixelSize(Control& control);
   SimPlatform& sim_;
   Form& form_;
   Hwnd handle_;

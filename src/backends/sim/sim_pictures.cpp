@@ -29,4 +29,15 @@ PicturePtr SimPlatform::LoadPicture(const std::string& path) {
   return picture;
 }
 
+PicturePtr SimPlatform::LoadAsset(const std::string& name) {
+  const std::string path = programFolder_ + "/assets/" + name + ".png";
+  std::error_code ec;
+  if (name.empty() || !std::filesystem::is_regular_file(path, ec)) return nullptr;
+  try {
+    return LoadPicture(path);
+  } catch (const RuntimeError&) {
+    return nullptr;
+  }
+}
+
 }  // namespace velvora

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "effects/transition.h"
 #include "forms/controls.h"
 #include "forms/program.h"
 #include "backends/sim/sim_platform.h"
@@ -79,6 +80,11 @@ void SimPlatform::RunPending() {
 
 void SimPlatform::DoEvents() { RunPending(); }
 
+void SimPlatform::StartFrames(std::function<void(std::int64_t)> onFrame) {
+  if (!onFrame_) nextFrame_ = (now_ / kFramePeriodMs + 1) * kFramePeriodMs;
+  onFrame_ = std::move(onFrame);
+}
+
 void SimPlatform::Advance(std::int64_t ms) {
   const std::int64_t target = now_ + ms;
   RunPending();
@@ -86,7 +92,16 @@ void SimPlatform::Advance(std::int64_t ms) {
     auto next = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
       return std::tie(a.second.due, a.second.order) < std::tie(b.second.due, b.second.order);
     });
-    if (next == timers_.end() || next->second.due > target) break;
+    const bool timerDue = next != timers_.end() && next->second.due <= target;
+    if (onFrame_ && nextFrame_ <= target && (!timerDue || nextFrame_ <= next->second.due)) {
+      now_ = nextFrame_;
+      nextFrame_ += kFramePeriodMs;
+      const auto onFrame = onFrame_;  // the frame may stop the clock
+      onFrame(now_);
+      RunPending();
+      continue;
+    }
+    if (!timerDue) break;
     Timer* timer = next->first;
     const std::uint64_t order = next->second.order;
     now_ = next->second.due;
@@ -99,6 +114,11 @@ void SimPlatform::Advance(std::int64_t ms) {
   }
   now_ = target;
 }
+
+// ---- colours ----
+
+// The desktop's colours are the fixed defaults, so frames are the same on every machine.
+std::uint32_t SimPlatform::SystemColourArgb(int index) { return effects::DefaultSystemColour(index); }
 
 // ---- dialogs ----
 

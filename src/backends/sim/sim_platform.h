@@ -71,8 +71,11 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
                                              "tga", "psd", "hdr", "pic", "pnm", "ppm", "pgm"};
 
   // ---- time ----
+  // While a transition plays, a frame falls on every multiple of this many ms of virtual time;
+  // a frame and a timer due at the same moment: the frame comes first.
+  static constexpr std::int64_t kFramePeriodMs = 10;
   std::int64_t Now() const { return now_; }
-  // Moves virtual time on, firing due timers in order and handling queued events.
+  // Moves virtual time on, firing due timers and frames in order and handling queued events.
   void Advance(std::int64_t ms);
   // Handles every queued event (what the platform would deliver without time passing).
   void RunPending();
@@ -129,6 +132,13 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::string ProgramFolder() override { return programFolder_; }
   std::vector<std::string> Drives() override { return drives; }
   void Quit() override { quit_ = true; }
+  // Assets are read from the "assets" folder in the program folder ("<name>.png").
+  PicturePtr LoadAsset(const std::string& name) override;
+  std::uint32_t SystemColourArgb(int index) override;
+  std::int64_t ClockMs() override { return now_; }
+  void StartFrames(std::function<void(std::int64_t)> onFrame) override;
+  void StopFrames() override { onFrame_ = nullptr; }
+  bool FramesRunning() const { return static_cast<bool>(onFrame_); }
 
   // ---- SettingsStore ----
   std::string GetSetting(const std::string& app, const std::string& section,
@@ -159,6 +169,8 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::int64_t now_ = 0;
   std::uint64_t nextOrder_ = 0;
   std::map<Timer*, TimerEntry> timers_;
+  std::function<void(std::int64_t)> onFrame_;
+  std::int64_t nextFrame_ = 0;
   std::deque<std::function<void()>> pending_;
   std::vector<SimCall> calls_;
   std::vector<SimMessageBox> boxes_;

@@ -28,6 +28,7 @@ class JsonObject final : public PropertySink {
   void Integer(std::string_view key, std::int64_t value) override;
   void Boolean(std::string_view key, bool value) override;
   void Empty(std::string_view key) override;
+  bool Wants(std::string_view key) const override { return only_.empty() || only_.count(key) > 0; }
 
   std::vector<std::string> MissingKeys() const;
   std::string Str() const { return body_ + "}"; }

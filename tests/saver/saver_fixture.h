@@ -11,19 +11,13 @@
 #include "backends/sim/sim_platform.h"
 #include "saver/frm_saver.h"
 #include "settings/settings_file.h"
+#include "support/bmp.h"
 #include "support/sim_session.h"
 
 namespace velvora::test {
 
 // A small 24-bit BMP of one grey.
-inline std::string TinyBmp(int width, int height) {
-  const int data = (width * 3 + 3) / 4 * 4 * height;
-  std::string bmp = "BM";
-  for (int v : {54 + data, 0, 54, 40, width, height, 1 | (24 << 16), 0, data, 2835, 2835, 0, 0}) {
-    for (int i = 0; i < 4; ++i) bmp.push_back(static_cast<char>((static_cast<unsigned>(v) >> (8 * i)) & 0xFF));
-  }
-  return bmp.append(static_cast<std::size_t>(data), '\x80');
-}
+inline std::string TinyBmp(int width, int height) { return SolidBmp(width, height, 0x80, 0x80, 0x80); }
 
 class SaverTest : public ::testing::Test {
  protected:

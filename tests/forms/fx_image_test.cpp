@@ -1,0 +1,223 @@
+// The picture control's content and transition on the simulated platform: what it shows at the
+// pixel size the platform reports, and the frames of a change on the virtual frame clock.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "effects/compose.h"
+#include "effects/transition.h"
+#include "forms/fx_image.h"
+#include "forms/program.h"
+#include "support/bmp.h"
+#include "support/sim_session.h"
+
+namespace velvora {
+namespace {
+
+constexpr std::uint32_t kNavy = 0xFF000080u;
+
+class frmPictures : public Form {
+ public:
+  static constexpr std::string_view kName = "frmPictures";
+  explicit frmPictures(Program& p)
+      : Form(p, {.name = kName, .caption = "Pictures", .clientWidth = 3000, .clientHeight = 2000,
+                 .back = Rgb(0, 0, 128)}),
+        Image1(Add<FXImage>({.name = "Image1", .width = 1500, .height = 1200})) {  // 100 x 80 pixels
+    Image1.designAsset = "design";
+  }
+  FXImage& Image1;
+};
+
+PicturePtr Solid(int w, int h, std::uint32_t argb) {
+  auto p = std::make_shared<Picture>();
+  p->width = w;
+  p->height = h;
+  p->pixels.assign(static_cast<std::size_t>(w * h), argb);
+  return p;
+}
+
+std::uint32_t At(effects::ConstImage image, int x, int y) { return image.Row(y)[x]; }
+
+// A frame kept as it was at one moment.
+struct Snapshot {
+  explicit Snapshot(effects::ConstImage image)
+      : width(image.width), height(image.height), pixels(image.pixels, image.pixels + image.width * image.height) {}
+  effects::ConstImage View() const { return {width, height, pixels.data(), width}; }
+  int width, height;
+  std::vector<std::uint32_t> pixels;
+};
+
+bool SameFrame(effects::ConstImage a, effects::ConstImage b) {
+  return a.width == b.width && a.height == b.height && effects::Checksum(a) == effects::Checksum(b) &&
+         std::equal(a.pixels, a.pixels + a.width * a.height, b.pixels);
+}
+
+class PictureControl : public ::testing::Test {
+ protected:
+  PictureControl() : form(s.program.Use<frmPictures>()), image(form.Image1) {}
+  // A change at the current virtual time, with a wipe from the left of known speed.
+  void Change(PicturePtr picture, float speed = 9, int effect = 1) {
+    image.SetPicture(std::move(picture));
+    image.SetProperty(fx::kEffect, std::int32_t{effect});
+    image.SetProperty(fx::kSpeed, speed);
+    image.Refresh();
+  }
+  void WriteDesignPicture() {
+    std::filesystem::create_directory(s.folder / "assets");
+    s.folder.Write("assets/design.png", test::SolidBmp(6, 4, 0, 200, 0));
+  }
+  // Shows a picture with its transition played to the end.
+  void Showing(PicturePtr picture) {
+    image.SetVisible(true);
+    Change(std::move(picture));
+    s.sim.Advance(500);
+    ASSERT_FALSE(image.TransitionPlaying());
+  }
+
+  test::SimSession s;
+  frmPictures& form;
+  FXImage& image;
+};
+
+TEST_F(PictureControl, TakesThePixelSizeThePlatformGaveIt) {
+  EXPECT_EQ(image.PixelWidth(), 100);
+  EXPECT_EQ(image.PixelHeight(), 80);
+  image.SetWidth(3000);
+  EXPECT_EQ(image.CurrentFrame().width, 200);
+  EXPECT_EQ(image.CurrentFrame().height, 80);
+}
+
+TEST_F(PictureControl, OnceItHoldsAPictureItPaintsItsWholeRectangle) {
+  auto picture = std::make_shared<Picture>(*Solid(20, 10, 0xFFFFFFFFu));
+  picture->pixels[5 * 20 + 10] = 0x80FF0000u;  // red, half transparent
+  for (int y = 4; y <= 6; ++y) {
+    for (int x = 14; x <= 16; ++x) picture->pixels[static_cast<std::size_t>(y * 20 + x)] = 0;  // a hole
+  }
+  image.SetProperty(fx::kStretch, fx::kFit);
+  image.SetPicture(picture);
+  effects::ConstImage frame = image.CurrentFrame();
+  // Fitted to 100 x 50 in the middle: the window's colour above and below, not the design.
+  EXPECT_EQ(At(frame, 50, 5), kNavy);
+  EXPECT_EQ(At(frame, 50, 74), kNavy);
+  EXPECT_EQ(At(frame, 2, 40), 0xFFFFFFFFu);
+  EXPECT_EQ(At(frame, 52, 42), 0xFF800040u);  // half red over navy
+  EXPECT_EQ(At(frame, 77, 42), kNavy);
+  // Stretched: the picture's holes show the window's colour too.
+  image.SetProperty(fx::kStretch, std::int32_t{0});
+  frame = image.CurrentFrame();
+  EXPECT_EQ(At(frame, 50, 5), 0xFFFFFFFFu);
+  EXPECT_EQ(At(frame, 77, 43), kNavy);
+  // The colour follows the window's, system colours as the platform shows them.
+  form.SetBackColor(kButtonFace);
+  EXPECT_EQ(At(image.CurrentFrame(), 77, 43), 0xFFC0C0C0u);
+}
+
+TEST_F(PictureControl, TheDesignPictureShowsUntilCodeAssignsOneAndTheEmptyPictureShowsNothing) {
+  WriteDesignPicture();
+  image.SetProperty(fx::kStretch, fx::kFit);
+  effects::ConstImage frame = image.CurrentFrame();
+  EXPECT_EQ(At(frame, 50, 40), 0xFF00C800u);
+  EXPECT_EQ(At(frame, 50, 2), 0u) << "around the design picture the control is clear";
+  image.SetPicture(nullptr);
+  frame = image.CurrentFrame();
+  EXPECT_EQ(At(frame, 50, 40), 0u);
+  EXPECT_EQ(At(frame, 50, 2), 0u);
+}
+
+TEST_F(PictureControl, ARepaintAfterANewPictureStartsTheTransitionOnTheFrameClock) {
+  Showing(Solid(4, 4, 0xFF0000FFu));
+  EXPECT_FALSE(s.sim.FramesRunning());
+  const Snapshot before(image.CurrentFrame());
+  const std::int64_t t = s.sim.Now();
+  const PicturePtr next = Solid(4, 4, 0xFFFF0000u);
+  Change(next, 5, 36);  // 1500 ms
+  ASSERT_TRUE(image.TransitionPlaying());
+  EXPECT_TRUE(s.sim.FramesRunning());
+  EXPECT_FLOAT_EQ(image.TransitionProgress(), 0);
+
+  effects::Canvas to;
+  to.Resize(100, 80);
+  effects::ComposePicture({4, 4, next->pixels.data(), 4}, false, kNavy, to.View());
+  const effects::TransitionParams params = image.TransitionSettings();
+  for (std::int64_t at : {40, 750, 1490}) {
+    s.sim.Advance(t + at - s.sim.Now());
+    const float progress = static_cast<float>(at) / 1500.0f;
+    EXPECT_FLOAT_EQ(image.TransitionProgress(), progress);
+    effects::Canvas expected;
+    expected.Resize(100, 80);
+    effects::RenderTransition(before.View(), to.ConstView(), progress, params, expected.View());
+    EXPECT_TRUE(SameFrame(image.CurrentFrame(), expected.ConstView())) << "at " << at << " ms";
+  }
+  s.sim.Advance(t + 1500 - s.sim.Now());
+  EXPECT_FALSE(image.TransitionPlaying());
+  EXPECT_FALSE(s.sim.FramesRunning());
+  EXPECT_TRUE(SameFrame(image.CurrentFrame(), to.ConstView()));
+}
+
+TEST_F(PictureControl, WithoutARepaintTheNewPictureSimplyAppears) {
+  Showing(Solid(4, 4, 0xFF0000FFu));
+  image.SetPicture(Solid(4, 4, 0xFF00FF00u));
+  EXPECT_FALSE(image.TransitionPlaying());
+  EXPECT_EQ(At(image.CurrentFrame(), 10, 10), 0xFF00FF00u);
+}
+
+TEST_F(PictureControl, AHiddenControlStartsItsTransitionFromNothing) {
+  WriteDesignPicture();
+  image.SetVisible(false);
+  Change(Solid(4, 4, 0xFF00FF00u), 1, 84);  // a cross-fade: every pixel on its way
+  s.sim.Advance(250);
+  const std::uint32_t halfway = At(image.CurrentFrame(), 50, 40);
+  EXPECT_GT(halfway >> 24, 0u);
+  EXPECT_LT(halfway >> 24, 255u) << "faded in from a clear control, not from the design picture";
+}
+
+TEST_F(PictureControl, ATransitionGoesOnAtANewSize) {
+  Showing(Solid(4, 4, 0xFF0000FFu));
+  Change(Solid(4, 4, 0xFFFF0000u), 1);  // 2500 ms, the wipe from the left
+  s.sim.Advance(500);
+  image.SetWidth(3000);
+  ASSERT_TRUE(image.TransitionPlaying());
+  s.sim.Advance(500);
+  effects::ConstImage frame = image.CurrentFrame();
+  ASSERT_EQ(frame.width, 200);
+  EXPECT_EQ(At(frame, 0, 40), 0xFFFF0000u);
+  EXPECT_EQ(At(frame, 199, 40), 0xFF0000FFu);
+  EXPECT_EQ(At(frame, 79, 40), 0xFFFF0000u);  // 0.4 of 200 pixels
+  EXPECT_EQ(At(frame, 80, 40), 0xFF0000FFu);
+  s.sim.Advance(1500);
+  EXPECT_FALSE(image.TransitionPlaying());
+  EXPECT_EQ(At(image.CurrentFrame(), 199, 79), 0xFFFF0000u);
+}
+
+TEST_F(PictureControl, ANewerPictureComesInFromTheFrameShownWhenItCame) {
+  Showing(Solid(4, 4, 0xFF0000FFu));
+  Change(Solid(4, 4, 0xFFFF0000u), 1);
+  s.sim.Advance(1000);
+  const Snapshot middle(image.CurrentFrame());
+  Change(Solid(4, 4, 0xFF00FF00u), 1);
+  EXPECT_FLOAT_EQ(image.TransitionProgress(), 0);
+  EXPECT_TRUE(SameFrame(image.CurrentFrame(), middle.View()));
+  s.sim.Advance(2500);
+  EXPECT_EQ(At(image.CurrentFrame(), 99, 79), 0xFF00FF00u);
+  EXPECT_FALSE(s.sim.FramesRunning());
+}
+
+TEST_F(PictureControl, AWindowThatGoesAwayTakesItsTransitionWithIt) {
+  Showing(Solid(4, 4, 0xFF0000FFu));
+  Change(Solid(4, 4, 0xFFFF0000u), 1);
+  s.program.Dispatch([&] { s.program.Unload(form); });
+  EXPECT_FALSE(s.sim.FramesRunning());
+  s.sim.Advance(3000);  // no frame reaches the freed control
+}
+
+TEST_F(PictureControl, FramesStopWhenTheProgramEnds) {
+  Showing(Solid(4, 4, 0xFF0000FFu));
+  Change(Solid(4, 4, 0xFFFF0000u), 1);
+  s.program.Dispatch([&] { s.program.End(); });
+  s.sim.Advance(20);
+  EXPECT_FALSE(s.sim.FramesRunning());
+}
+
+}  // namespace
+}  // namespace velvora

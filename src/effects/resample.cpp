@@ -2,6 +2,7 @@
 // table of the source pixels every target pixel is made of. A target row is first made down
 // the columns (a weighted sum of whole source rows, which vectorises), then along the row.
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -53,6 +54,7 @@ struct Taps {
   std::vector<std::int32_t> count;
   std::vector<std::int32_t> offset;
   std::vector<std::uint32_t> weights;
+  int widest = 0;  // the most taps of any target pixel, when all have as many; else 0
 
   void Add(std::int64_t firstSource, const std::vector<std::int64_t>& raw) {
     std::int64_t total = 0;
@@ -69,6 +71,34 @@ struct Taps {
     // Rounding may leave the sum a little off: the largest weight takes the difference.
     auto& largest = *std::max_element(weights.begin() + begin, weights.end());
     largest = static_cast<std::uint32_t>(static_cast<std::int64_t>(largest) + kWeightOne - sum);
+  }
+
+  // Gives every target pixel the same number of taps where that costs at most one more (a tap
+  // of weight 0 on a neighbour), so the row loop can be unrolled.
+  void Even(int sourceLength) {
+    int most = 0, fewest = INT32_MAX;
+    for (std::int32_t c : count) most = std::max(most, c), fewest = std::min(fewest, c);
+    if (most > 2 || most - fewest > 1) return;
+    Taps even;
+    for (std::size_t i = 0; i < count.size(); ++i) {
+      std::int32_t start = first[i];
+      std::vector<std::uint32_t> w(weights.begin() + offset[i], weights.begin() + offset[i] + count[i]);
+      if (count[i] < most) {
+        // The extra tap lies inside the source, before or after.
+        if (start + count[i] < sourceLength) {
+          w.push_back(0);
+        } else {
+          --start;
+          w.insert(w.begin(), 0);
+        }
+      }
+      even.first.push_back(start);
+      even.offset.push_back(static_cast<std::int32_t>(even.weights.size()));
+      even.count.push_back(most);
+      even.weights.insert(even.weights.end(), w.begin(), w.end());
+    }
+    *this = std::move(even);
+    widest = most;
   }
 };
 
@@ -136,26 +166,36 @@ class Resampler {
     for (std::size_t n = 0; n < channels_; ++n) {
       column[n] = static_cast<std::uint16_t>((sum[n] + (1u << (kColumnShift - 1))) >> kColumnShift);
     }
+    switch (columns_.widest) {
+      case 1: AlongRow<1>(x0, x1, out); break;
+      case 2: AlongRow<2>(x0, x1, out); break;
+      default: AlongRow<0>(x0, x1, out); break;
+    }
+  }
+
+ private:
+  // The row along x from the column sums; kTaps is the taps' count when all have the same
+  // small one (the compiler then unrolls), 0 when it varies.
+  template <int kTaps>
+  void AlongRow(int x0, int x1, std::uint32_t* out) const {
+    const std::uint16_t* column = column_.data();
     for (int x = x0; x < x1; ++x) {
       const auto tap = static_cast<std::size_t>(x);
       const std::uint16_t* pixel = column + 4 * static_cast<std::size_t>(columns_.first[tap]);
       const std::uint32_t* weight = columns_.weights.data() + columns_.offset[tap];
-      std::uint32_t b = 0, g = 0, r = 0, a = 0;
-      for (int k = 0; k < columns_.count[tap]; ++k, pixel += 4) {
+      const int count = kTaps > 0 ? kTaps : columns_.count[tap];
+      std::uint32_t b = 1u << (kRowShift - 1), g = b, r = b, a = b;
+      for (int k = 0; k < count; ++k, pixel += 4) {
         b += pixel[0] * weight[k];
         g += pixel[1] * weight[k];
         r += pixel[2] * weight[k];
         a += pixel[3] * weight[k];
       }
-      constexpr std::uint32_t kHalf = 1u << (kRowShift - 1);
-      *out++ = (std::min<std::uint32_t>((a + kHalf) >> kRowShift, 255) << 24) |
-               (std::min<std::uint32_t>((r + kHalf) >> kRowShift, 255) << 16) |
-               (std::min<std::uint32_t>((g + kHalf) >> kRowShift, 255) << 8) |
-               std::min<std::uint32_t>((b + kHalf) >> kRowShift, 255);
+      // The weights sum to one, so no channel can pass 255.
+      *out++ = ((a >> kRowShift) << 24) | ((r >> kRowShift) << 16) | ((g >> kRowShift) << 8) | (b >> kRowShift);
     }
   }
 
- private:
   // A source row as premultiplied bytes: blue, green, red, alpha for each pixel.
   const std::uint8_t* SourceRow(int y) {
     const std::uint32_t* row = source_.Row(y);
@@ -199,7 +239,8 @@ void DrawScaled(ConstImage picture, Alpha alpha, Image out, Rect target) {
     }
     return;
   }
-  const Taps columns = TapsFor(picture.width, target.width);
+  Taps columns = TapsFor(picture.width, target.width);
+  columns.Even(picture.width);
   const Taps rows = TapsFor(picture.height, target.height);
   Resampler resampler(picture, alpha, columns);
   std::vector<std::uint32_t> made(static_cast<std::size_t>(x1 - x0));

@@ -8,7 +8,9 @@
 
 #include "gallery_form.h"
 #include "backends/qt/qt_picture_widget.h"
+#include "backends/qt/qt_units.h"
 #include "qt_fixture.h"
+#include "saver/frm_saver.h"
 
 namespace velvora::test {
 namespace {
@@ -114,6 +116,42 @@ TEST(QtPictureControl, ATransitionGoesOnAtANewSize) {
   EXPECT_EQ(s.Shown().pixel(0, 40), 0xFFFF0000u);
   ASSERT_TRUE(s.Ends(4000));
   EXPECT_EQ(s.Shown().pixel(199, 79), 0xFFFF0000u);
+}
+
+TEST(QtPictureControl, TheDesignPictureUnderneathNeverShowsThroughAPicture) {
+  QtSession session;
+  session.program.Start([](Program& p) {
+    auto& saver = p.Use<frmSaver>();
+    saver.SetWindowState(WindowState::Maximized);
+    saver.Show();
+  });
+  auto* saver = session.program.IfLoaded<frmSaver>();
+  ASSERT_NE(saver, nullptr);
+  QWidget* window = QtSession::WindowOf(*saver);
+  QWidget* image1 = QtSession::WidgetOf(*saver, "Image1");
+  QWidget* image11 = QtSession::WidgetOf(*saver, "Image11");
+  ASSERT_TRUE(WaitFor([&] { return image11->isVisible(); }));
+  // Centred placement: both pictures at their design size, the slideshow picture over the design
+  // picture.
+  const FXImage& design = saver->Image11;
+  saver->Image1.Move(design.Left(), design.Top(), design.Width(), design.Height());
+  ASSERT_EQ(image1->geometry(), image11->geometry());
+  // A tall picture fitted into the wide control, with a transparent stripe down its middle.
+  auto tall = std::make_shared<Picture>(*Solid(2, 8, 0xFFFF0000u));
+  for (int y = 0; y < 8; ++y) tall->pixels[static_cast<std::size_t>(y * 2)] = 0x00000000u;
+  saver->Image1.SetProperty(fx::kStretch, fx::kFit);
+  saver->Image1.SetPicture(tall);
+  saver->Image1.SetVisible(true);
+  QTest::qWait(50);
+  const QImage screen = window->grab().toImage();
+  SaveArtefact(screen, "frmSaver-fitted-picture");
+  const QRgb back = qt::ToQColor(saver->BackColor()).rgb();
+  const QRect area = image1->geometry().translated(image1->parentWidget()->mapTo(window, QPoint(0, 0)));
+  EXPECT_EQ(screen.pixel(area.left() + 5, area.center().y()), back) << "beside the picture";
+  EXPECT_EQ(screen.pixel(area.right() - 5, area.center().y()), back) << "beside the picture";
+  const int fittedWidth = area.height() / 4, fittedLeft = area.left() + (area.width() - fittedWidth) / 2;
+  EXPECT_EQ(screen.pixel(fittedLeft + fittedWidth / 10, area.center().y()), back) << "in its hole";
+  EXPECT_EQ(screen.pixel(fittedLeft + fittedWidth * 9 / 10, area.center().y()), 0xFFFF0000u);
 }
 
 TEST(QtPictureControl, TheModelsRepaintStartsTheTransitionWithItsSettings) {

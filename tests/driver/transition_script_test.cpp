@@ -7,7 +7,7 @@
 #include "backends/sim/sim_platform.h"
 #include "driver/script_run.h"
 #include "effects/compose.h"
-#include "support/bmp.h"
+#include "support/pictures.h"
 #include "support/temp_folder.h"
 
 namespace velvora {

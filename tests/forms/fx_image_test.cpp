@@ -9,7 +9,7 @@
 #include "effects/transition.h"
 #include "forms/fx_image.h"
 #include "forms/program.h"
-#include "support/bmp.h"
+#include "support/pictures.h"
 #include "support/sim_session.h"
 
 namespace velvora {
@@ -29,13 +29,7 @@ class frmPictures : public Form {
   FXImage& Image1;
 };
 
-PicturePtr Solid(int w, int h, std::uint32_t argb) {
-  auto p = std::make_shared<Picture>();
-  p->width = w;
-  p->height = h;
-  p->pixels.assign(static_cast<std::size_t>(w * h), argb);
-  return p;
-}
+using test::SolidPicture;
 
 std::uint32_t At(effects::ConstImage image, int x, int y) { return image.Row(y)[x]; }
 
@@ -89,7 +83,7 @@ TEST_F(PictureControl, TakesThePixelSizeThePlatformGaveIt) {
 }
 
 TEST_F(PictureControl, OnceItHoldsAPictureItPaintsItsWholeRectangle) {
-  auto picture = std::make_shared<Picture>(*Solid(20, 10, 0xFFFFFFFFu));
+  auto picture = std::make_shared<Picture>(*SolidPicture(20, 10, 0xFFFFFFFFu));
   picture->pixels[5 * 20 + 10] = 0x80FF0000u;  // red, half transparent
   for (int y = 4; y <= 6; ++y) {
     for (int x = 14; x <= 16; ++x) picture->pixels[static_cast<std::size_t>(y * 20 + x)] = 0;  // a hole
@@ -126,11 +120,11 @@ TEST_F(PictureControl, TheDesignPictureShowsUntilCodeAssignsOneAndTheEmptyPictur
 }
 
 TEST_F(PictureControl, ARepaintAfterANewPictureStartsTheTransitionOnTheFrameClock) {
-  Showing(Solid(4, 4, 0xFF0000FFu));
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
   EXPECT_FALSE(s.sim.FramesRunning());
   const Snapshot before(image.CurrentFrame());
   const std::int64_t t = s.sim.Now();
-  const PicturePtr next = Solid(4, 4, 0xFFFF0000u);
+  const PicturePtr next = SolidPicture(4, 4, 0xFFFF0000u);
   Change(next, 5, 36);  // 1500 ms
   ASSERT_TRUE(image.TransitionPlaying());
   EXPECT_TRUE(s.sim.FramesRunning());
@@ -156,8 +150,8 @@ TEST_F(PictureControl, ARepaintAfterANewPictureStartsTheTransitionOnTheFrameCloc
 }
 
 TEST_F(PictureControl, WithoutARepaintTheNewPictureSimplyAppears) {
-  Showing(Solid(4, 4, 0xFF0000FFu));
-  image.SetPicture(Solid(4, 4, 0xFF00FF00u));
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
+  image.SetPicture(SolidPicture(4, 4, 0xFF00FF00u));
   EXPECT_FALSE(image.TransitionPlaying());
   EXPECT_EQ(At(image.CurrentFrame(), 10, 10), 0xFF00FF00u);
 }
@@ -165,7 +159,7 @@ TEST_F(PictureControl, WithoutARepaintTheNewPictureSimplyAppears) {
 TEST_F(PictureControl, AHiddenControlStartsItsTransitionFromNothing) {
   WriteDesignPicture();
   image.SetVisible(false);
-  Change(Solid(4, 4, 0xFF00FF00u), 1, 84);  // a cross-fade: every pixel on its way
+  Change(SolidPicture(4, 4, 0xFF00FF00u), 1, 84);  // a cross-fade: every pixel on its way
   s.sim.Advance(250);
   const std::uint32_t halfway = At(image.CurrentFrame(), 50, 40);
   EXPECT_GT(halfway >> 24, 0u);
@@ -173,8 +167,8 @@ TEST_F(PictureControl, AHiddenControlStartsItsTransitionFromNothing) {
 }
 
 TEST_F(PictureControl, ATransitionGoesOnAtANewSize) {
-  Showing(Solid(4, 4, 0xFF0000FFu));
-  Change(Solid(4, 4, 0xFFFF0000u), 1);  // 2500 ms, the wipe from the left
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
+  Change(SolidPicture(4, 4, 0xFFFF0000u), 1);  // 2500 ms, the wipe from the left
   s.sim.Advance(500);
   image.SetWidth(3000);
   ASSERT_TRUE(image.TransitionPlaying());
@@ -191,11 +185,11 @@ TEST_F(PictureControl, ATransitionGoesOnAtANewSize) {
 }
 
 TEST_F(PictureControl, ANewerPictureComesInFromTheFrameShownWhenItCame) {
-  Showing(Solid(4, 4, 0xFF0000FFu));
-  Change(Solid(4, 4, 0xFFFF0000u), 1);
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
+  Change(SolidPicture(4, 4, 0xFFFF0000u), 1);
   s.sim.Advance(1000);
   const Snapshot middle(image.CurrentFrame());
-  Change(Solid(4, 4, 0xFF00FF00u), 1);
+  Change(SolidPicture(4, 4, 0xFF00FF00u), 1);
   EXPECT_FLOAT_EQ(image.TransitionProgress(), 0);
   EXPECT_TRUE(SameFrame(image.CurrentFrame(), middle.View()));
   s.sim.Advance(2500);
@@ -204,16 +198,16 @@ TEST_F(PictureControl, ANewerPictureComesInFromTheFrameShownWhenItCame) {
 }
 
 TEST_F(PictureControl, AWindowThatGoesAwayTakesItsTransitionWithIt) {
-  Showing(Solid(4, 4, 0xFF0000FFu));
-  Change(Solid(4, 4, 0xFFFF0000u), 1);
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
+  Change(SolidPicture(4, 4, 0xFFFF0000u), 1);
   s.program.Dispatch([&] { s.program.Unload(form); });
   EXPECT_FALSE(s.sim.FramesRunning());
   s.sim.Advance(3000);  // no frame reaches the freed control
 }
 
 TEST_F(PictureControl, FramesStopWhenTheProgramEnds) {
-  Showing(Solid(4, 4, 0xFF0000FFu));
-  Change(Solid(4, 4, 0xFFFF0000u), 1);
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
+  Change(SolidPicture(4, 4, 0xFFFF0000u), 1);
   s.program.Dispatch([&] { s.program.End(); });
   s.sim.Advance(20);
   EXPECT_FALSE(s.sim.FramesRunning());

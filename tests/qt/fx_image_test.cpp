@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "gallery_form.h"
+#include "support/pictures.h"
 #include "backends/qt/qt_picture_widget.h"
 #include "backends/qt/qt_units.h"
 #include "qt_fixture.h"
@@ -14,14 +15,6 @@
 
 namespace velvora::test {
 namespace {
-
-PicturePtr Solid(int w, int h, std::uint32_t argb) {
-  auto p = std::make_shared<Picture>();
-  p->width = w;
-  p->height = h;
-  p->pixels.assign(static_cast<std::size_t>(w * h), argb);
-  return p;
-}
 
 // The gallery shown, with its 100 x 80 pixel picture control.
 struct Stage {
@@ -49,13 +42,13 @@ TEST(QtPictureControl, TransitionRunsFromTheOldContentToTheNewPicture) {
   Stage s;
   ASSERT_NE(s.widget, nullptr);
   EXPECT_EQ(s.widget->size(), QSize(100, 80));
-  s.Change(Solid(4, 4, 0xFF0000FF), 1, 9);
+  s.Change(SolidPicture(4, 4, 0xFF0000FF), 1, 9);
   ASSERT_TRUE(s.Ends());
   EXPECT_EQ(s.Shown().pixel(50, 40), 0xFF0000FFu);
 
   QElapsedTimer clock;
   clock.start();
-  s.Change(Solid(4, 4, 0xFFFF0000), 1, 1);  // 2.5 s
+  s.Change(SolidPicture(4, 4, 0xFFFF0000), 1, 1);  // 2.5 s
   EXPECT_TRUE(s.image.TransitionPlaying());
   QTest::qWait(900);
   const QImage middle = s.Shown();
@@ -76,7 +69,7 @@ TEST(QtPictureControl, TransitionRunsFromTheOldContentToTheNewPicture) {
 
 TEST(QtPictureControl, InputIsHandledWhileATransitionPlays) {
   Stage s;
-  s.Change(Solid(4, 4, 0xFF00FF00), 84, 1);
+  s.Change(SolidPicture(4, 4, 0xFF00FF00), 84, 1);
   ASSERT_TRUE(WaitFor([&] { return s.image.TransitionProgress() > 0.1f; }));
   QWidget* window = QtSession::WindowOf(s.form);
   QTest::mouseMove(window->windowHandle(), s.widget->mapTo(window, QPoint(60, 70)));
@@ -86,7 +79,7 @@ TEST(QtPictureControl, InputIsHandledWhileATransitionPlays) {
 
 TEST(QtPictureControl, WithoutARepaintTheNewPictureSimplyAppears) {
   Stage s;
-  s.image.SetPicture(Solid(4, 4, 0xFF00FF00));
+  s.image.SetPicture(SolidPicture(4, 4, 0xFF00FF00));
   EXPECT_FALSE(s.image.TransitionPlaying());
   EXPECT_EQ(s.Shown().pixel(10, 10), 0xFF00FF00u);
   s.image.SetPicture(nullptr);  // an empty picture clears the control
@@ -95,7 +88,7 @@ TEST(QtPictureControl, WithoutARepaintTheNewPictureSimplyAppears) {
 
 TEST(QtPictureControl, FitKeepsProportionsAndPaintsTheRestInTheWindowsColour) {
   Stage s;
-  s.image.SetPicture(Solid(20, 10, 0xFFFFFFFF));
+  s.image.SetPicture(SolidPicture(20, 10, 0xFFFFFFFF));
   EXPECT_EQ(s.Shown().pixel(50, 5), 0xFFFFFFFFu);  // stretched over 100 x 80
   s.image.SetProperty(fx::kStretch, fx::kFit);
   EXPECT_EQ(s.Shown().pixel(50, 5), 0xFF000080u);  // 100 x 50, centred: the window's navy above
@@ -104,9 +97,9 @@ TEST(QtPictureControl, FitKeepsProportionsAndPaintsTheRestInTheWindowsColour) {
 
 TEST(QtPictureControl, ATransitionGoesOnAtANewSize) {
   Stage s;
-  s.Change(Solid(4, 4, 0xFF0000FF), 1, 9);
+  s.Change(SolidPicture(4, 4, 0xFF0000FF), 1, 9);
   ASSERT_TRUE(s.Ends());
-  s.Change(Solid(4, 4, 0xFFFF0000), 1, 1);
+  s.Change(SolidPicture(4, 4, 0xFFFF0000), 1, 1);
   QTest::qWait(300);
   s.image.SetWidth(3000);  // 200 pixels
   EXPECT_TRUE(s.image.TransitionPlaying());
@@ -137,7 +130,7 @@ TEST(QtPictureControl, TheDesignPictureUnderneathNeverShowsThroughAPicture) {
   saver->Image1.Move(design.Left(), design.Top(), design.Width(), design.Height());
   ASSERT_EQ(image1->geometry(), image11->geometry());
   // A tall picture fitted into the wide control, with a transparent stripe down its middle.
-  auto tall = std::make_shared<Picture>(*Solid(2, 8, 0xFFFF0000u));
+  auto tall = std::make_shared<Picture>(*SolidPicture(2, 8, 0xFFFF0000u));
   for (int y = 0; y < 8; ++y) tall->pixels[static_cast<std::size_t>(y * 2)] = 0x00000000u;
   saver->Image1.SetProperty(fx::kStretch, fx::kFit);
   saver->Image1.SetPicture(tall);
@@ -158,7 +151,7 @@ TEST(QtPictureControl, TheModelsRepaintStartsTheTransitionWithItsSettings) {
   Stage s;
   // The design picture shows until code assigns one.
   EXPECT_GT(qAlpha(s.Shown().pixel(50, 40)), 0);
-  s.image.SetPicture(Solid(8, 8, 0xFF123456));
+  s.image.SetPicture(SolidPicture(8, 8, 0xFF123456));
   s.image.SetProperty(fx::kEffect, std::int32_t{30});
   s.image.SetProperty(fx::kSpeed, 9.0f);
   s.image.SetProperty(fx::kColourA, std::int32_t{Rgb(255, 0, 0)});

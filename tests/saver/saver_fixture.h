@@ -11,7 +11,7 @@
 #include "backends/sim/sim_platform.h"
 #include "saver/frm_saver.h"
 #include "settings/settings_file.h"
-#include "support/bmp.h"
+#include "support/pictures.h"
 #include "support/sim_session.h"
 
 namespace velvora::test {

@@ -1,9 +1,21 @@
 #pragma once
-// Picture files for tests: 24-bit BMPs of one colour, which every platform's loader reads.
+// Pictures for tests: decoded pictures and 24-bit BMP files (which every platform's loader
+// reads) of one colour.
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "platform/picture.h"
+
 namespace velvora::test {
+
+inline PicturePtr SolidPicture(int width, int height, std::uint32_t argb) {
+  auto picture = std::make_shared<Picture>();
+  picture->width = width;
+  picture->height = height;
+  picture->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), argb);
+  return picture;
+}
 
 inline std::string SolidBmp(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   const int rowBytes = (width * 3 + 3) / 4 * 4;

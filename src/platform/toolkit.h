@@ -98,7 +98,8 @@ class Toolkit {
   // Monotonic milliseconds (virtual time on a simulated platform).
   virtual std::int64_t ClockMs() = 0;
   // From now on calls `onFrame` with ClockMs() once per frame the display shows, until
-  // StopFrames; a second call replaces the callback. The callback may call StopFrames.
+  // StopFrames; a second call replaces the callback. The callback runs the frame inside the
+  // program's dispatch (it never throws) and may call StopFrames.
   virtual void StartFrames(std::function<void(std::int64_t nowMs)> onFrame) = 0;
   virtual void StopFrames() = 0;
 };

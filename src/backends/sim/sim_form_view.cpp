@@ -1,5 +1,6 @@
 #include "backends/sim/sim_form_view.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "forms/form.h"
@@ -52,7 +53,11 @@ void SimView::ControlChanged(Control& control, Prop what) {
 }
 
 void SimView::ReportPixelSize(Control& control) {
-  const auto pixels = [](float twips) { return static_cast<int>(std::lround(twips / SimPlatform::kTwipsPerPixel)); };
+  // Sizes no window could have (negative, not a number, beyond any screen) are cut to what one can.
+  const auto pixels = [](float twips) {
+    const float exact = twips / SimPlatform::kTwipsPerPixel;
+    return exact > 0 ? static_cast<int>(std::lround(std::min(exact, 32767.0f))) : 0;
+  };
   control.PlatformPixelSize(pixels(control.Width()), pixels(control.Height()));
 }
 

@@ -1,32 +1,28 @@
-// The Linux desktop program: the screen saver's switches on a Qt 6 desktop.
+// The Linux desktop program: the screen saver's switches, and xscreensaver's, on a Qt 6 desktop.
 #include <QApplication>
 #include <QIcon>
-#include <string>
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
 
+#include "app/desktop_arguments.h"
 #include "forms/program.h"
 #include "backends/qt/qt_platform.h"
 #include "backends/qt/qt_units.h"
 #include "backends/qt/qt_signals.h"
+#include "backends/qt/x11_display.h"
 #include "startup/main_mode.h"
 
 namespace {
 
-// The text after the program's name, as one line: the arguments joined by blanks.
-std::string CommandLine(int argc, char** argv) {
-  std::string line;
-  for (int i = 1; i < argc; ++i) {
-    if (i > 1) line += ' ';
-    line += argv[i];
-  }
-  return line;
+velvora::app::Invocation Read(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  return velvora::app::ReadArguments(args, std::getenv("XSCREENSAVER_WINDOW"));
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // Read before Qt takes the options it knows out of the arguments.
-  const std::string commandLine = CommandLine(argc, argv);
-  QApplication app(argc, argv);
+void SetUpApplication() {
   QApplication::setApplicationName("Velvora");
   QApplication::setOrganizationName("Velvora");
   // The program ends when the program says so, not when Qt's last window closes.
@@ -34,11 +30,24 @@ int main(int argc, char** argv) {
   velvora::qt::InstallFontSubstitutions();
   const QString icon = velvora::qt::AssetPath("saver");
   if (!icon.isEmpty()) QApplication::setWindowIcon(QIcon(icon));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Read before Qt takes the options it knows out of the arguments; help needs no display.
+  const velvora::app::Invocation call = Read(argc, argv);
+  if (call.action != velvora::app::Invocation::Action::Run) return velvora::app::Answer(call, std::cout, std::cerr);
+  QApplication app(argc, argv);
+  SetUpApplication();
 
   velvora::qt::QtPlatform platform;
-  velvora::Program program(platform.platform(), commandLine);
+  velvora::Program program(platform.platform(), call.CommandLine(velvora::qt::x11::ScreenRoot()));
   velvora::qt::EndOnTerminationSignals(program);
   program.Start(velvora::Main);
+  if (program.Reason() == velvora::EndReason::LastWindowClosed) {
+    velvora::app::ExplainNothingStarted(call, isatty(STDIN_FILENO) && isatty(STDERR_FILENO), std::cerr);
+  }
   if (!program.Ended()) QApplication::exec();
   return program.Reason() == velvora::EndReason::RuntimeError ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 #include "qt_fixture.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
 
 namespace velvora::test {
@@ -28,6 +29,21 @@ VirtualDisplay::~VirtualDisplay() {
   if (!server_.waitForFinished(3000)) server_.kill();
 }
 
+QImage VirtualDisplay::Screenshot() const {
+  const Window root = DefaultRootWindow(display_);
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(display_, root, &attributes);
+  XImage* shot = XGetImage(display_, root, 0, 0, static_cast<unsigned>(attributes.width),
+                           static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+  if (!shot) return {};
+  QImage image(attributes.width, attributes.height, QImage::Format_RGB32);
+  for (int y = 0; y < attributes.height; ++y) {
+    for (int x = 0; x < attributes.width; ++x) image.setPixel(x, y, static_cast<QRgb>(XGetPixel(shot, x, y)));
+  }
+  XDestroyImage(shot);
+  return image;
+}
+
 ProgramRun::ProgramRun(const VirtualDisplay& x) {
   program_ = QString::fromStdString(folder / "velvora");
   QFile::copy(VELVORA_PROGRAM, program_);
@@ -35,6 +51,8 @@ ProgramRun::ProgramRun(const VirtualDisplay& x) {
   env.insert("DISPLAY", x.name());
   env.insert("QT_QPA_PLATFORM", "xcb");
   env.insert("XDG_CONFIG_HOME", QString::fromStdString(folder / "config"));
+  env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromStdString("unix:path=" + folder / "no-session-bus"));
+  env.remove("XSCREENSAVER_WINDOW");
   process.setProcessEnvironment(env);
   process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 }
@@ -44,6 +62,12 @@ ProgramRun::~ProgramRun() {
     process.kill();
     process.waitForFinished(3000);
   }
+}
+
+void ProgramRun::SetEnvironment(const QString& name, const QString& value) {
+  QProcessEnvironment env = process.processEnvironment();
+  env.insert(name, value);
+  process.setProcessEnvironment(env);
 }
 
 void ProgramRun::Start(const QString& commandLine) {

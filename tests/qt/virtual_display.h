@@ -1,6 +1,7 @@
 #pragma once
 // The program end to end on a virtual X display (Xvfb), driven by xdotool. Tests using these
 // skip when Xvfb or xdotool is missing (tools/check installs them).
+#include <QImage>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,8 @@ class VirtualDisplay {
   VirtualDisplay& operator=(const VirtualDisplay&) = delete;
   Display* display() const { return display_; }
   const QString& name() const { return name_; }
+  // What the screen shows now, windows of every client included.
+  QImage Screenshot() const;
 
  private:
   QProcess server_;
@@ -31,13 +34,15 @@ class VirtualDisplay {
 };
 
 // The program copied into a folder of its own (its settings file lives beside it), run with a
-// command line on the virtual display.
+// command line on the virtual display. It sees no session bus unless a test gives it one, so no
+// test reaches the desktop session of whoever runs it.
 class ProgramRun {
  public:
   explicit ProgramRun(const VirtualDisplay& x);
   ~ProgramRun();
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;
+  void SetEnvironment(const QString& name, const QString& value);
   void Start(const QString& commandLine);
   bool Ended(int ms);
   // The program's visible top-level window, found by its process id.

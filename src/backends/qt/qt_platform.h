@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "backends/qt/dbus_session.h"
 #include "platform/cursor_display_count.h"
 #include "platform/platform.h"
 
@@ -97,6 +98,7 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   std::function<void(std::int64_t)> onFrame_;
   bool cursorBlanked_ = false;
   bool saverSuspended_ = false;
+  dbus::SessionSaverInhibit sessionInhibit_;  // released when the platform goes, whatever ended it
   std::int32_t saverRunning_ = 0;
 };
 

@@ -1,6 +1,7 @@
 // The named system calls on a Linux desktop. There is no taskbar to disable and no screen-saver
-// password service; the screen saver switch reaches the X server's own screen saver; the window
-// calls act on our windows and embed into a foreign X11 window for the preview.
+// password service; the screen saver switch reaches the X server's own screen saver and the
+// desktop session's; the window calls act on our windows and embed into a foreign X11 window
+// for the preview.
 #include <QCursor>
 #include <QGuiApplication>
 #include <QWidget>
@@ -93,6 +94,8 @@ std::int32_t QtPlatform::SystemParametersInfoA(std::uint32_t action, std::uint32
     const bool suspend = param == 0;
     x11::SuspendScreenSaver(suspend);
     saverSuspended_ = suspend;
+    // Nor does the desktop session's saver (GNOME, KDE...), which blanks and locks by itself.
+    sessionInhibit_.Hold(suspend);
     return 1;
   }
   if (action == kSpiScreenSaverRunning) {

@@ -44,6 +44,11 @@ std::optional<QSize> WindowSize(std::uint32_t window) {
   return QSize(attributes.width, attributes.height);
 }
 
+std::uint32_t ScreenRoot() {
+  Display* display = TheDisplay();
+  return display ? static_cast<std::uint32_t>(DefaultRootWindow(display)) : 0;
+}
+
 bool SuspendScreenSaver(bool suspend) {
   Display* display = TheDisplay();
   if (!display) return false;

@@ -12,6 +12,8 @@ namespace velvora::qt::x11 {
 bool Available();
 // The size of any X window by its id, or nothing when there is no such window.
 std::optional<QSize> WindowSize(std::uint32_t window);
+// The default screen's root window, or 0 off X.
+std::uint32_t ScreenRoot();
 // Suspends (true) or resumes (false) the X server's screen saver and display power saving.
 bool SuspendScreenSaver(bool suspend);
 

@@ -200,12 +200,20 @@ void QtFormView::EmbedInto(Hwnd host) {
   window_->setAttribute(Qt::WA_ShowWithoutActivating);
   handle_ = static_cast<Hwnd>(window_->winId());
   window_->windowHandle()->setParent(QWindow::fromWinId(static_cast<WId>(static_cast<std::uint32_t>(host))));
+  hostSize_ = x11::WindowSize(static_cast<std::uint32_t>(host));
   if (!hostWatch_) {
     hostWatch_ = new QTimer(window_);
     QObject::connect(hostWatch_, &QTimer::timeout, window_, [this, host] {
-      if (x11::WindowSize(static_cast<std::uint32_t>(host))) return;
-      hostWatch_->stop();
-      Report(nullptr, {.kind = InputKind::HostGone});
+      const std::optional<QSize> size = x11::WindowSize(static_cast<std::uint32_t>(host));
+      if (!size) {
+        hostWatch_->stop();
+        Report(nullptr, {.kind = InputKind::HostGone});
+        return;
+      }
+      // Drawing into the host is a child that covers it, so the child follows when the host
+      // changes size (xscreensaver's window on a new monitor, its settings' preview pane).
+      if (hostSize_ && *size != *hostSize_) window_->resize(*size);
+      hostSize_ = size;
     });
   }
   hostWatch_->start(kHostPollMs);

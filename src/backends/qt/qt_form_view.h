@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "forms/form.h"
@@ -70,6 +71,7 @@ class QtFormView final : public FormView {
   std::vector<ControlBinding*> bindings_;  // owned by their widgets
   std::map<const Control*, ControlBinding*> byControl_;
   QPointer<QTimer> hostWatch_;
+  std::optional<QSize> hostSize_;  // the embedding host's size when last seen
   bool embedded_ = false;
   quint64 lastMoveTimestamp_ = 0;
   QPointF lastMoveAt_;

@@ -17,6 +17,23 @@ namespace {
 
 constexpr int kHostPollMs = 250;
 
+// Drawing into a host looks as if the host drew: its pointer shows over the embedded window
+// (xscreensaver's blank one over the show), not the arrow Qt gives every top-level window.
+class HostPointer final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // Qt sets its pointer when the window's pointer changes, when it is shown and when the
+    // pointer enters; each time it is undone once Qt is through.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::CursorChange || type == QEvent::Show || type == QEvent::Enter) {
+      const WId window = static_cast<QWindow*>(watched)->winId();
+      QMetaObject::invokeMethod(this, [window] { x11::UseParentPointer(window); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+};
+
 Qt::WindowFlags FlagsFor(const FormDesign& d) {
   Qt::WindowFlags buttons = Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (d.minButton) buttons |= Qt::WindowMinimizeButtonHint;
@@ -202,6 +219,7 @@ void QtFormView::EmbedInto(Hwnd host) {
   window_->windowHandle()->setParent(QWindow::fromWinId(static_cast<WId>(static_cast<std::uint32_t>(host))));
   hostSize_ = x11::WindowSize(static_cast<std::uint32_t>(host));
   if (!hostWatch_) {
+    window_->windowHandle()->installEventFilter(new HostPointer(window_));
     hostWatch_ = new QTimer(window_);
     QObject::connect(hostWatch_, &QTimer::timeout, window_, [this, host] {
       const std::optional<QSize> size = x11::WindowSize(static_cast<std::uint32_t>(host));

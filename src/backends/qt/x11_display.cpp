@@ -49,6 +49,13 @@ std::uint32_t ScreenRoot() {
   return display ? static_cast<std::uint32_t>(DefaultRootWindow(display)) : 0;
 }
 
+void UseParentPointer(std::uint64_t window) {
+  Display* display = TheDisplay();
+  if (!display) return;
+  XUndefineCursor(display, static_cast<Window>(window));
+  XFlush(display);
+}
+
 bool SuspendScreenSaver(bool suspend) {
   Display* display = TheDisplay();
   if (!display) return false;

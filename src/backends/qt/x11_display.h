@@ -14,6 +14,8 @@ bool Available();
 std::optional<QSize> WindowSize(std::uint32_t window);
 // The default screen's root window, or 0 off X.
 std::uint32_t ScreenRoot();
+// The window shows its parent's pointer (it defines none of its own).
+void UseParentPointer(std::uint64_t window);
 // Suspends (true) or resumes (false) the X server's screen saver and display power saving.
 bool SuspendScreenSaver(bool suspend);
 

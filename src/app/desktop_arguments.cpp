@@ -13,7 +13,7 @@ constexpr std::string_view kHelp =
     "A picture slideshow screen saver.\n"
     "\n"
     "The switches of screen-saver hosts:\n"
-    "  /s             the slideshow full screen; a click, a key or a mouse move ends it\n"
+    "  /s             the slideshow full screen; moving the mouse or a key ends it\n"
     "  /p ID          the slideshow inside the X window ID (a decimal number), as a preview;\n"
     "                 input is left to that window's owner\n"
     "  /c             the settings: pictures, interval and placement (also with no switch)\n"

@@ -20,7 +20,6 @@
 #include "virtual_display.h"
 
 #include <X11/Xlib.h>
-#include <X11/extensions/Xfixes.h>
 
 namespace velvora::test {
 namespace {
@@ -89,16 +88,6 @@ int PixelsOf(const QImage& image, QRgb colour) {
     for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour ? 1 : 0;
   }
   return count;
-}
-
-// Whether the pointer the X server shows now is wholly transparent.
-bool PointerIsBlank(Display* d) {
-  XFixesCursorImage* pointer = XFixesGetCursorImage(d);
-  if (!pointer) return false;
-  bool blank = true;
-  for (int i = 0; i < pointer->width * pointer->height; ++i) blank = blank && (pointer->pixels[i] >> 24) == 0;
-  XFree(pointer);
-  return blank;
 }
 
 // The xscreensaver daemon of one test, on its virtual display.
@@ -190,7 +179,7 @@ TEST(Xscreensaver, ShowsTheSlideshowInItsWindowAndEndsWhenItIsDeactivated) {
   ASSERT_TRUE(shown) << "the picture did not show; see the artefact xscreensaver.png\n" << saver.Log();
   // The pointer (in the middle of the screen) is xscreensaver's blank one, as over any of its
   // screen savers.
-  EXPECT_TRUE(PointerIsBlank(x.display()));
+  EXPECT_TRUE(ReadPointer(x.display()).Blank());
 
   // xscreensaver ends its screen saver with SIGTERM.
   ASSERT_TRUE(saver.Command("-deactivate"));

@@ -80,24 +80,10 @@ TEST(QtEndToEnd, PreviewEmbedsIntoTheHostAndEndsWithIt) {
   VirtualDisplay x;
   REQUIRE_DISPLAY(x);
   Display* d = x.display();
-  const Window host = XCreateSimpleWindow(d, DefaultRootWindow(d), 10, 10, 320, 240, 0, 0, 0);
-  XMapWindow(d, host);
-  XSync(d, False);
+  const Window host = x.CreateHost(320, 240);
   ProgramRun run(x);
   run.Start(QString("/p %1").arg(host));
-  bool embedded = false;
-  ASSERT_TRUE(WaitFor([&] {
-    Window root = 0, parent = 0, *children = nullptr;
-    unsigned count = 0;
-    XQueryTree(d, host, &root, &parent, &children, &count);
-    for (unsigned i = 0; i < count; ++i) {
-      XWindowAttributes a{};
-      XGetWindowAttributes(d, children[i], &a);
-      embedded = embedded || (a.width == 320 && a.height == 240 && a.map_state == IsViewable);
-    }
-    if (children) XFree(children);
-    return embedded;
-  }, 10000));
+  ASSERT_TRUE(WaitFor([&] { return x.EmbeddedSize(host) == QSize(320, 240); }, 10000));
   EXPECT_EQ(run.process.state(), QProcess::Running);
   // A preview leaves the pointer as it is.
   ProgramRun::Tool(x, {"mousemove", "100", "100"});

@@ -13,8 +13,6 @@
 #include "qt_fixture.h"
 #include "virtual_display.h"
 
-#include <X11/Xlib.h>
-
 namespace velvora::test {
 namespace {
 
@@ -77,11 +75,18 @@ void StartFullScreen(ProgramRun& run, const VirtualDisplay& x, const QString& bu
   ASSERT_FALSE(run.Window(x).isEmpty());
 }
 
-TEST(SessionSaver, FullScreenAsksTheSessionNotToBlankAndReleasesItWhenInputEndsIt) {
+// A display and a bus with the stand-in screen saver on it.
+class SessionSaver : public testing::Test {
+ protected:
+  void SetUp() override {
+    REQUIRE_DISPLAY(x);
+    REQUIRE_BUS(bus);
+  }
   VirtualDisplay x;
-  REQUIRE_DISPLAY(x);
-  PrivateSessionBus bus(true);
-  REQUIRE_BUS(bus);
+  PrivateSessionBus bus{true};
+};
+
+TEST_F(SessionSaver, FullScreenAsksTheSessionNotToBlankAndReleasesItWhenInputEndsIt) {
   ProgramRun run(x);
   StartFullScreen(run, x, bus.address());
   EXPECT_EQ(bus.Requests(), QStringList{"Inhibit Velvora 41"});  // asked before the window shows
@@ -92,11 +97,7 @@ TEST(SessionSaver, FullScreenAsksTheSessionNotToBlankAndReleasesItWhenInputEndsI
   EXPECT_EQ(bus.Requests(), (QStringList{"Inhibit Velvora 41", "UnInhibit 41"}));
 }
 
-TEST(SessionSaver, ATerminationSignalReleasesTheSessionToo) {
-  VirtualDisplay x;
-  REQUIRE_DISPLAY(x);
-  PrivateSessionBus bus(true);
-  REQUIRE_BUS(bus);
+TEST_F(SessionSaver, ATerminationSignalReleasesTheSessionToo) {
   ProgramRun run(x);
   StartFullScreen(run, x, bus.address());
   run.process.terminate();  // SIGTERM
@@ -107,26 +108,13 @@ TEST(SessionSaver, ATerminationSignalReleasesTheSessionToo) {
 
 // Inside another saver's window (a host's preview, xscreensaver) the host owns the blanking:
 // xscreensaver's own session helper answers Inhibit, and would never blank again.
-TEST(SessionSaver, APreviewNeverAsks) {
-  VirtualDisplay x;
-  REQUIRE_DISPLAY(x);
-  PrivateSessionBus bus(true);
-  REQUIRE_BUS(bus);
-  Display* d = x.display();
-  const Window host = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 320, 240, 0, 0, 0);
-  XMapWindow(d, host);
-  XSync(d, False);
+TEST_F(SessionSaver, APreviewNeverAsks) {
+  const unsigned long host = x.CreateHost(320, 240);
   ProgramRun run(x);
   run.SetEnvironment("DBUS_SESSION_BUS_ADDRESS", bus.address());
   run.Start(QString("/p %1").arg(host));
   // Start-up is over once the preview shows inside its host.
-  ASSERT_TRUE(WaitFor([&] {
-    Window root = 0, parent = 0, *children = nullptr;
-    unsigned count = 0;
-    XQueryTree(d, host, &root, &parent, &children, &count);
-    if (children) XFree(children);
-    return count > 0;
-  }, 10000));
+  ASSERT_TRUE(WaitFor([&] { return !x.EmbeddedSize(host).isEmpty(); }, 10000));
   EXPECT_TRUE(bus.Requests().isEmpty());
   run.process.terminate();
   EXPECT_TRUE(run.Ended(10000));
@@ -135,7 +123,7 @@ TEST(SessionSaver, APreviewNeverAsks) {
 
 // A session bus without the service, and no session bus at all: the slideshow runs and ends as
 // before, without waiting for an answer that never comes.
-TEST(SessionSaver, WithoutTheServiceOrWithoutABusNothingFails) {
+TEST(SessionSaverMissing, WithoutTheServiceOrWithoutABusNothingFails) {
   VirtualDisplay x;
   REQUIRE_DISPLAY(x);
   PrivateSessionBus bus(false);

@@ -44,6 +44,30 @@ QImage VirtualDisplay::Screenshot() const {
   return image;
 }
 
+unsigned long VirtualDisplay::CreateHost(int width, int height) const {
+  const Window host = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 10, 10,
+                                          static_cast<unsigned>(width), static_cast<unsigned>(height), 0, 0, 0);
+  XMapWindow(display_, host);
+  XSync(display_, False);
+  return host;
+}
+
+QSize VirtualDisplay::EmbeddedSize(unsigned long host) const {
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned count = 0;
+  QSize largest;
+  XQueryTree(display_, host, &root, &parent, &children, &count);
+  for (unsigned i = 0; i < count; ++i) {
+    XWindowAttributes a{};
+    XGetWindowAttributes(display_, children[i], &a);
+    if (a.map_state == IsViewable && a.width * a.height > largest.width() * largest.height()) {
+      largest = {a.width, a.height};
+    }
+  }
+  if (children) XFree(children);
+  return largest;
+}
+
 ProgramRun::ProgramRun(const VirtualDisplay& x) {
   program_ = QString::fromStdString(folder / "velvora");
   QFile::copy(VELVORA_PROGRAM, program_);

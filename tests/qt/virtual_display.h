@@ -26,6 +26,10 @@ class VirtualDisplay {
   const QString& name() const { return name_; }
   // What the screen shows now, windows of every client included.
   QImage Screenshot() const;
+  // A mapped window of the test's own at 10, 10, for the program to draw into; its X id.
+  unsigned long CreateHost(int width, int height) const;
+  // The largest mapped child of a window (what the program embedded); empty when none.
+  QSize EmbeddedSize(unsigned long host) const;
 
  private:
   QProcess server_;

@@ -189,36 +189,19 @@ TEST(Xscreensaver, ShowsTheSlideshowInItsWindowAndEndsWhenItIsDeactivated) {
       << "still running after " << clock.elapsed() << " ms\n" << saver.Log();
 }
 
-// The largest mapped child of a window, as width x height; empty when it has none.
-QSize ChildSize(Display* d, Window window) {
-  Window root = 0, parent = 0, *children = nullptr;
-  unsigned count = 0;
-  QSize largest;
-  XQueryTree(d, window, &root, &parent, &children, &count);
-  for (unsigned i = 0; i < count; ++i) {
-    XWindowAttributes a{};
-    XGetWindowAttributes(d, children[i], &a);
-    if (a.map_state == IsViewable && a.width * a.height > largest.width() * largest.height()) largest = {a.width, a.height};
-  }
-  if (children) XFree(children);
-  return largest;
-}
-
 // xscreensaver's settings preview a screen saver in a pane of their window, named by
 // "--window-id" in hexadecimal; the pane changes size with the dialog.
 TEST(Xscreensaver, TheSettingsPreviewFillsItsPaneAsThePaneChangesSize) {
   VirtualDisplay x;
   REQUIRE_DISPLAY(x);
   Display* d = x.display();
-  const Window pane = XCreateSimpleWindow(d, DefaultRootWindow(d), 10, 10, 320, 240, 0, 0, 0);
-  XMapWindow(d, pane);
-  XSync(d, False);
+  const Window pane = x.CreateHost(320, 240);
   ProgramRun run(x);
   run.Start(QString("--root --window-id 0x%1").arg(pane, 0, 16));
-  ASSERT_TRUE(WaitFor([&] { return ChildSize(d, pane) == QSize(320, 240); }, 10000));
+  ASSERT_TRUE(WaitFor([&] { return x.EmbeddedSize(pane) == QSize(320, 240); }, 10000));
   XResizeWindow(d, pane, 480, 360);
   XSync(d, False);
-  EXPECT_TRUE(WaitFor([&] { return ChildSize(d, pane) == QSize(480, 360); }, 5000));
+  EXPECT_TRUE(WaitFor([&] { return x.EmbeddedSize(pane) == QSize(480, 360); }, 5000));
   XDestroyWindow(d, pane);
   XSync(d, False);
   EXPECT_TRUE(run.Ended(10000));

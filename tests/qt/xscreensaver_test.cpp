@@ -4,7 +4,6 @@
 // Skipped when xscreensaver is missing (tools/check installs it).
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "qt_fixture.h"
+#include "support/pictures.h"
 #include "virtual_display.h"
 
 #include <X11/Xlib.h>
@@ -145,12 +145,9 @@ TEST(Xscreensaver, ShowsTheSlideshowInItsWindowAndEndsWhenItIsDeactivated) {
   ASSERT_TRUE(QFile::exists(QString::fromStdString(prefix + "/bin/") + entry.name));
 
   // One picture of one colour, fitted to the window; the settings file lies beside the program.
-  QDir().mkpath(QString::fromStdString(home / "pictures"));
-  QImage picture(640, 480, QImage::Format_RGB32);
-  picture.fill(kPictureColour);
-  ASSERT_TRUE(picture.save(QString::fromStdString(home / "pictures/green.png")));
+  home.Write("green.bmp", SolidBmp(640, 480, qRed(kPictureColour), qGreen(kPictureColour), qBlue(kPictureColour)));
   std::ofstream(prefix + "/bin/Velvora.ini", std::ios::binary)
-      << "5\r\nSec\r\n 1 \r\nFullWin\r\n" << home / "pictures/green.png" << "\r\n";
+      << "5\r\nSec\r\n 1 \r\nFullWin\r\n" << home / "green.bmp" << "\r\n";
   home.Write(".xscreensaver",
              "mode: one\nselected: 0\nlock: False\nsplash: False\nfade: False\nunfade: False\n"
              "timeout: 1:00:00\ncycle: 0:00:00\ndpmsEnabled: False\n"

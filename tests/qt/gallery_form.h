@@ -56,21 +56,14 @@ class frmGallery : public Form {
     imgPic.designAsset = "design";
     cmd3d.pictureAsset = "done";
     tmr.SetEnabled(false);
-    tmr.SetInterval(20);
     cmdGo.OnClick = [this] { ++clicks; };
     cmd3d.OnClick = [this] { ++clicks3d; };
     cmd3d.OnHighlightOn = [this] { cmd3d.SetAppearance(3); };
     cmd3d.OnHighlightOff = [this] { cmd3d.SetAppearance(0); };
     imgPic.OnMouseMove = [this](int, int, float x, float y) { moves.push_back({x, y}); };
-    tmr.OnTimer = [this] { ++ticks; };
-  }
-  void Form_QueryUnload(int& cancel, int mode) override {
-    unloadModes.push_back(mode);
-    cancel = refuseClose ? 1 : 0;
   }
   void Form_MouseMove(int, int, float, float) override { ++formMoves; }
   void Form_KeyDown(int key, int) override { keys.push_back(key); }
-  void Form_Resize() override { ++resizes; }
 
   Label& lblTitle;
   TextBox& txtName;
@@ -91,11 +84,9 @@ class frmGallery : public Form {
   Timer& tmr;
   CommonDialog& dlgColour;
 
-  int clicks = 0, clicks3d = 0, ticks = 0, formMoves = 0, resizes = 0;
-  bool refuseClose = false;
+  int clicks = 0, clicks3d = 0, formMoves = 0;
   std::vector<std::pair<float, float>> moves;
   std::vector<int> keys;
-  std::vector<int> unloadModes;
 };
 
 }  // namespace velvora::test

@@ -117,20 +117,6 @@ TEST(QtWindows, ModelChangesReachTheWidgets) {
   EXPECT_EQ(s.window->palette().color(QPalette::Window), QColor(10, 20, 30));
 }
 
-TEST(QtWindows, ListEntriesAreRebuiltOncePerTurnOfTheEventLoop) {
-  Shown s;
-  auto* list = s.Widget<QListWidget>("lstItems");
-  for (int i = 0; i < 32767; ++i) s.form->lstItems.AddItem("entry " + std::to_string(32766 - i));
-  EXPECT_EQ(list->count(), 0);  // nothing rebuilt while the handler adds entries
-  s.form->lstItems.SetListIndex(2);
-  ASSERT_TRUE(WaitFor([&] { return list->count() == 32767; }));
-  EXPECT_EQ(list->item(0)->text(), "entry 0");  // in the model's sorted order
-  EXPECT_EQ(list->currentRow(), 2);
-  s.form->lstItems.RemoveItem(0);
-  ASSERT_TRUE(WaitFor([&] { return list->count() == 32766; }));
-  EXPECT_EQ(list->currentRow(), -1);
-}
-
 TEST(QtWindows, UserInputReachesTheModelThroughTheProgram) {
   Shown s;
   QTest::mouseClick(s.Widget<QPushButton>("cmdGo"), Qt::LeftButton);
@@ -215,31 +201,6 @@ TEST(QtWindows, KeysGoToTheFormOnlyWhenNoControlHasTheFocus) {
   QTest::keyClick(s.window, Qt::Key_Escape);
   ASSERT_EQ(s.form->keys.size(), 1u);
   EXPECT_EQ(s.form->keys[0], 27);
-}
-
-TEST(QtWindows, CloseBoxAsksTheFormWhichMayRefuse) {
-  Shown s;
-  EXPECT_TRUE(WaitFor([&] { return s.form->resizes >= 1; }));  // the first showing reports a size
-  s.form->refuseClose = true;
-  s.window->close();
-  ASSERT_EQ(s.form->unloadModes, std::vector<int>{kUnloadFromControlMenu});
-  EXPECT_NE(s.session.program.IfLoaded<frmGallery>(), nullptr);
-  s.form->refuseClose = false;
-  QPointer<QWidget> window = s.window;
-  window->close();
-  EXPECT_EQ(s.session.program.IfLoaded<frmGallery>(), nullptr);
-  EXPECT_TRUE(s.session.program.Ended());  // the last window closed
-  EXPECT_TRUE(WaitFor([&] { return window.isNull(); }));
-}
-
-TEST(QtWindows, TimersTickThroughTheProgramUntilStopped) {
-  Shown s;
-  s.form->tmr.SetEnabled(true);
-  ASSERT_TRUE(WaitFor([&] { return s.form->ticks >= 3; }));
-  s.form->tmr.SetEnabled(false);
-  const int ticks = s.form->ticks;
-  QTest::qWait(80);
-  EXPECT_EQ(s.form->ticks, ticks);
 }
 
 }  // namespace

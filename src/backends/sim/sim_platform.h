@@ -152,6 +152,7 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
     std::int32_t style = 0;
     Hwnd parent = 0;
     bool shown = false;
+    bool topmost = false;
   };
   Window* FindWindow(Hwnd window);
   void ForgetWindow(Hwnd window);

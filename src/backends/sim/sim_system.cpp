@@ -69,6 +69,7 @@ std::int32_t SimPlatform::SetWindowPos(Hwnd window, Hwnd insertAfter, std::int32
   float width = (flags & kSwpNoSize) ? form.Width() : static_cast<float>(cx) * kTwipsPerPixel;
   float height = (flags & kSwpNoSize) ? form.Height() : static_cast<float>(cy) * kTwipsPerPixel;
   form.PlatformGeometry(left, top, width, height);
+  if (!(flags & kSwpNoZOrder) && insertAfter == kHwndTopmost) w->topmost = true;
   if (flags & kSwpShowWindow) {
     w->shown = true;
     form.PlatformVisible(true);

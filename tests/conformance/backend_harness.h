@@ -27,6 +27,12 @@ struct RealisedWindow {
   bool topmost = false;
 };
 
+// What the backend painted for a control: premultiplied 0xAARRGGBB, rows from the top.
+struct Painted {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> pixels;
+};
+
 // A list widget as the backend realised it.
 class ListProbe {
  public:
@@ -80,6 +86,8 @@ class BackendHarness {
   // bottom of the stack to the top; empty when the backend realises no controls.
   virtual std::optional<std::vector<std::string>> Stacking(const Form& form,
                                                            const Control* container) = 0;
+  // The pixels the backend paints for a control now; empty when it draws nothing.
+  virtual std::optional<Painted> Paint(const Form& form, const Control& control) = 0;
   // A probe of a list control's widget; null when the backend realises no lists.
   virtual std::unique_ptr<ListProbe> ProbeList(const Form& form, const Control& list) = 0;
 

@@ -80,4 +80,15 @@ class frmBorderless : public Form {
   std::vector<int> unloadModes;
 };
 
+// One picture control alone, so what is painted for it is its frame and nothing else.
+class frmTransition : public Form {
+ public:
+  static constexpr std::string_view kName = "frmTransition";
+  explicit frmTransition(Program& p)
+      : Form(p, {.name = kName, .border = BorderStyle::FixedDialog, .clientWidth = 3000, .clientHeight = 2400,
+                 .back = Rgb(0, 0, 128)}),
+        imgShow(Add<FXImage>({.name = "imgShow", .left = 300, .top = 300, .width = 2400, .height = 1800})) {}
+  FXImage& imgShow;  // 160 x 120 pixels
+};
+
 }  // namespace velvora::conformance

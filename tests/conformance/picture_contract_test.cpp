@@ -44,10 +44,5 @@ TEST_P(BackendContract, AFileThatIsNoPictureIsRefusedWith481AndAMissingOneWith53
   EXPECT_EQ(toolkit.LoadPicture(""), nullptr);  // an empty path: an empty picture
 }
 
-TEST_P(BackendContract, TheFramesOfATransitionAreTheEffectFunctionsOutput) {
-  GTEST_SKIP() << "the picture control's transition is still played by each backend itself: "
-                  "there is no frame the core tells a backend to draw to compare yet";
-}
-
 }  // namespace
 }  // namespace velvora::conformance

@@ -170,6 +170,17 @@ class QtHarness final : public BackendHarness {
     for (const QWidget* widget : widgets) names.push_back(widget->objectName().toStdString());
     return names;
   }
+  // The widget rendered now, as the screen would get it.
+  std::optional<Painted> Paint(const Form& form, const Control& control) override {
+    const QImage image =
+        ViewOf(form)->WidgetOf(control)->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Painted painted{.width = image.width(), .height = image.height(), .pixels = {}};
+    for (int y = 0; y < image.height(); ++y) {
+      const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+      painted.pixels.insert(painted.pixels.end(), row, row + image.width());
+    }
+    return painted;
+  }
   std::unique_ptr<ListProbe> ProbeList(const Form& form, const Control& list) override {
     auto* widget = qobject_cast<QListWidget*>(ViewOf(form)->WidgetOf(list));
     if (!widget) {

@@ -61,6 +61,10 @@ class SimHarness final : public BackendHarness {
     why = kNoControls;
     return std::nullopt;
   }
+  std::optional<Painted> Paint(const Form&, const Control&) override {
+    why = kNoControls;
+    return std::nullopt;
+  }
   std::unique_ptr<ListProbe> ProbeList(const Form&, const Control&) override {
     why = kNoControls;
     return nullptr;

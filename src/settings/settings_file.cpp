@@ -1,12 +1,10 @@
 #include "settings/settings_file.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "platform/toolkit.h"
 #include "runtime/convert.h"
+#include "settings/durable_file.h"
 
 namespace velvora {
 namespace {
@@ -73,28 +71,7 @@ std::string FormatSettingsFile(const SettingsToSave& s) {
 }
 
 bool SaveSettingsFile(const std::string& path, const SettingsToSave& settings) {
-  namespace fs = std::filesystem;
-  const std::string bytes = FormatSettingsFile(settings);
-  std::random_device entropy;
-  const std::string temp = path + ".tmp" + std::to_string(entropy() % 1000000);
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, path, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+  return ReplaceFileDurably(path, FormatSettingsFile(settings));
 }
 
 }  // namespace velvora

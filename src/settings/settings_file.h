@@ -37,8 +37,8 @@ SettingsFileContents LoadSettingsFile(const std::string& path);
 // The exact bytes of a settings file.
 std::string FormatSettingsFile(const SettingsToSave& settings);
 
-// Replaces the file atomically (a temporary file beside it, flushed, then renamed over it):
-// a failed or interrupted write leaves the old file whole. Returns false on failure.
+// Replaces the file durably (ReplaceFileDurably): a failed write, a crash or a power cut leaves
+// the old file or the new one, whole. Returns false on failure.
 bool SaveSettingsFile(const std::string& path, const SettingsToSave& settings);
 
 }  // namespace velvora

@@ -8,6 +8,7 @@
 
 #include "backends/qt/qt_pictures.h"
 #include "qt_fixture.h"
+#include "runtime/errors.h"
 #include "support/temp_folder.h"
 
 namespace velvora::test {
@@ -101,6 +102,38 @@ TEST(QtPictures, LargePicturesAreDecodedAtMostAtTheBound) {
   // A small picture is never enlarged.
   p = qt::DecodePicture(Write(folder, "small.png", "png", Quadrants(20, 10)), {200, 200});
   EXPECT_EQ(p->width, 20);
+}
+
+// The run-time error a file raises, 0 when it decodes.
+int ErrorOf(const std::string& path) {
+  try {
+    qt::DecodePicture(path, {1920, 1080});
+  } catch (const RuntimeError& e) {
+    return e.Code();
+  }
+  return 0;
+}
+
+TEST(QtPictures, OddShapesStayPicturesAndClaimsBeyondTheLimitsAreRefused) {
+  TempFolder folder;
+  // Fitted into the bound, a strip one pixel wide would round to no width at all.
+  QImage strip(1, 30000, QImage::Format_RGB32);
+  strip.fill(qRgb(150, 60, 180));
+  PicturePtr p = qt::DecodePicture(Write(folder, "strip.png", "png", strip), {1024, 768});
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->width, 1);
+  EXPECT_EQ(p->height, 768);
+  EXPECT_EQ(At(*p, 0, 400), 0x963CB4u);
+
+  // A small JPEG whose frame header claims 40,000 x 40,000 pixels: a decoder that scales while
+  // decoding would still work through all of them.
+  const std::string bomb = Write(folder, "bomb.jpg", "jpeg", Quadrants(16, 16));
+  std::string bytes = folder.Read("bomb.jpg");
+  const std::size_t frame = bytes.find("\xFF\xC0");
+  ASSERT_NE(frame, std::string::npos);
+  bytes.replace(frame + 5, 4, "\x9C\x40\x9C\x40");
+  folder.Write("bomb.jpg", bytes);
+  EXPECT_EQ(ErrorOf(bomb), 481);
 }
 
 // The file list offers these extensions: each named file must decode.

@@ -17,13 +17,18 @@ QImage Read(const QString& path, bool byContent, QSize bound) {
   QImageReader reader(path);
   reader.setDecideFormatFromContent(byContent);
   reader.setAutoTransform(true);
+  reader.setAllocationLimit(static_cast<int>(kMaxPictureBytes >> 20));
   const QSize size = reader.size();
+  // A header that claims more than any camera takes is refused before decoding: even a decoder
+  // that scales while it decodes reads the data of every pixel the header claims.
+  if (size.isValid() && std::int64_t{size.width()} * size.height() > kMaxPicturePixels) return {};
   if (size.isValid() && bound.isValid()) {
     // The scaled size applies before the turn: a picture turned by a quarter fits the bound
     // with its sides swapped.
     if (reader.transformation() & QImageIOHandler::TransformationRotate90) bound.transpose();
     if (size.width() > bound.width() || size.height() > bound.height()) {
-      reader.setScaledSize(size.scaled(bound, Qt::KeepAspectRatio));
+      // At least a pixel a side: a 1 x 30,000 strip is still a picture.
+      reader.setScaledSize(size.scaled(bound, Qt::KeepAspectRatio).expandedTo({1, 1}));
     }
   }
   return reader.read();

@@ -1,6 +1,7 @@
 // Pictures on the simulated platform: real files decoded by stb_image (format by content).
 #include <stb_image.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -13,8 +14,14 @@ PicturePtr SimPlatform::LoadPicture(const std::string& path) {
   if (path.empty()) return nullptr;
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) Raise(ErrorNumber::FileNotFound);
+  const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
   int width = 0, height = 0, channels = 0;
-  std::unique_ptr<stbi_uc, void (*)(void*)> rgba(stbi_load(path.c_str(), &width, &height, &channels, 4),
+  // stb_image decodes at full size only, so the header's size is what it would allocate.
+  if (!file || !stbi_info_from_file(file.get(), &width, &height, &channels) ||
+      std::int64_t{width} * height * 4 > kMaxPictureBytes) {
+    Raise(ErrorNumber::InvalidPicture);
+  }
+  std::unique_ptr<stbi_uc, void (*)(void*)> rgba(stbi_load_from_file(file.get(), &width, &height, &channels, 4),
                                                  stbi_image_free);
   if (!rgba) Raise(ErrorNumber::InvalidPicture);
   auto picture = std::make_shared<Picture>();

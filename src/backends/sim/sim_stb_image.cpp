@@ -1,0 +1,9 @@
+// The stb_image decoder, built with the simulated platform rather than taken as Debian's
+// library, so that the sanitizers and the fuzzers see into it. Only the formats a picture list
+// commonly holds: a decoder that is not compiled cannot misread a file.
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_PNG
+#define STBI_ONLY_BMP
+#define STBI_ONLY_GIF
+#include <stb_image.h>

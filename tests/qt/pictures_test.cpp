@@ -9,6 +9,7 @@
 #include "backends/qt/qt_pictures.h"
 #include "qt_fixture.h"
 #include "runtime/errors.h"
+#include "support/memory_peaks.h"
 #include "support/temp_folder.h"
 
 namespace velvora::test {
@@ -74,6 +75,17 @@ TEST(QtPictures, EveryListedFormatLoadsByContent) {
   ASSERT_NE(p, nullptr);
   EXPECT_EQ(p->width, 1);
   EXPECT_EQ(At(*p, 0, 0), 0xFF0000u);
+
+  // The same picture on a screen 4,000 pixels wide: the size the decoder reports beforehand is
+  // not the size it gives, and what it gives is fitted all the same.
+  std::string wide(reinterpret_cast<const char*>(gif), sizeof gif);
+  wide[6] = '\xA0';
+  wide[7] = '\x0F';
+  folder.Write("wide.gif", wide);
+  p = qt::DecodePicture(folder / "wide.gif", {400, 300});
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->width, 400);
+  EXPECT_EQ(p->height, 1);
 }
 
 TEST(QtPictures, ExifOrientationTurnsThePicture) {
@@ -134,6 +146,15 @@ TEST(QtPictures, OddShapesStayPicturesAndClaimsBeyondTheLimitsAreRefused) {
   bytes.replace(frame + 5, 4, "\x9C\x40\x9C\x40");
   folder.Write("bomb.jpg", bytes);
   EXPECT_EQ(ErrorOf(bomb), 481);
+
+  // A PNG whose text chunk after the picture claims 1.7 GB: the PNG library reserved it all.
+  Write(folder, "text.png", "png", Quadrants(4, 4));
+  std::string png = folder.Read("text.png");
+  png.replace(png.size() - 12, 12, std::string("\x67\0\0\0tEXtdate", 12));
+  folder.Write("text.png", png);
+  const MemoryPeaks peaks;
+  EXPECT_EQ(ErrorOf(folder / "text.png"), 481);
+  EXPECT_LT(peaks.ReservedGrowthMb(), 64);
 }
 
 // The file list offers these extensions: each named file must decode.

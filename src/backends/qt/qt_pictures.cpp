@@ -13,6 +13,13 @@
 namespace velvora::qt {
 namespace {
 
+// The size a picture takes in a bound: kept when it fits, else shrunk keeping its proportions,
+// never below a pixel a side (a 1 x 30,000 strip is still a picture).
+QSize FittedSize(QSize size, QSize bound) {
+  if (size.width() <= bound.width() && size.height() <= bound.height()) return size;
+  return size.scaled(bound, Qt::KeepAspectRatio).expandedTo({1, 1});
+}
+
 QImage Read(const QString& path, bool byContent, QSize bound) {
   QImageReader reader(path);
   reader.setDecideFormatFromContent(byContent);
@@ -26,10 +33,7 @@ QImage Read(const QString& path, bool byContent, QSize bound) {
     // The scaled size applies before the turn: a picture turned by a quarter fits the bound
     // with its sides swapped.
     if (reader.transformation() & QImageIOHandler::TransformationRotate90) bound.transpose();
-    if (size.width() > bound.width() || size.height() > bound.height()) {
-      // At least a pixel a side: a 1 x 30,000 strip is still a picture.
-      reader.setScaledSize(size.scaled(bound, Qt::KeepAspectRatio).expandedTo({1, 1}));
-    }
+    if (FittedSize(size, bound) != size) reader.setScaledSize(FittedSize(size, bound));
   }
   return reader.read();
 }
@@ -46,9 +50,14 @@ PicturePtr DecodePicture(const std::string& path, QSize bound) {
   if (path.empty()) return nullptr;
   const QString file = QString::fromStdString(path);
   if (!QFileInfo(file).isFile()) Raise(ErrorNumber::FileNotFound);
+  if (!PngChunksWithinFile(path)) Raise(ErrorNumber::InvalidPicture);
   QImage image = Read(file, true, bound);
   if (image.isNull()) image = Read(file, false, bound);
   if (image.isNull()) Raise(ErrorNumber::InvalidPicture);
+  // Some decoders give another size than their header says (a GIF's screen and its picture).
+  if (bound.isValid() && FittedSize(image.size(), bound) != image.size()) {
+    image = image.scaled(FittedSize(image.size(), bound), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
   image.convertTo(QImage::Format_ARGB32);
   auto picture = std::make_shared<Picture>();
   picture->width = image.width();

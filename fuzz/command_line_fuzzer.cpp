@@ -11,22 +11,13 @@
 #include "fuzz_support.h"
 #include "settings/settings_file.h"
 #include "startup/main_mode.h"
+#include "support/pictures.h"
 
 namespace {
 
 using velvora::fuzz::Expect;
 
 constexpr velvora::Hwnd kHost = 1234;  // a preview host window that exists
-
-// A small grey 24-bit BMP.
-std::string Bmp(int width, int height) {
-  const int data = (width * 3 + 3) / 4 * 4 * height;
-  std::string bmp = "BM";
-  for (int v : {54 + data, 0, 54, 40, width, height, 1 | (24 << 16), 0, data, 2835, 2835, 0, 0}) {
-    for (int i = 0; i < 4; ++i) bmp.push_back(static_cast<char>((static_cast<unsigned>(v) >> (8 * i)) & 0xFF));
-  }
-  return bmp.append(static_cast<std::size_t>(data), '\x80');
-}
 
 void Run(const std::string& line, bool family9x) {
   velvora::SimPlatform sim(velvora::fuzz::ScratchFolder());
@@ -57,8 +48,8 @@ void Run(const std::string& line, bool family9x) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   using velvora::fuzz::ScratchFile;
-  const std::string a = ScratchFile("a.bmp", Bmp(40, 30));
-  const std::string b = ScratchFile("b.bmp", Bmp(20, 50));
+  const std::string a = ScratchFile("a.bmp", velvora::test::SolidBmp(40, 30, 0x80, 0x80, 0x80));
+  const std::string b = ScratchFile("b.bmp", velvora::test::SolidBmp(20, 50, 0x40, 0x90, 0xC0));
   velvora::SettingsToSave settings{.intervalText = "1", .intervalUnit = "Sec", .fullWindow = true, .pictures = {a, b}};
   ScratchFile("Velvora.ini", velvora::FormatSettingsFile(settings));
   return 0;

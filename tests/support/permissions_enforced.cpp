@@ -1,8 +1,11 @@
 #include "support/permissions_enforced.h"
 
 #include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+#include <initializer_list>
 
 namespace velvora::test {
 namespace {
@@ -33,6 +36,17 @@ PermissionsEnforced::~PermissionsEnforced() {
   __user_cap_data_struct data[2]{};
   if (!changed_ || !Capabilities(data)) return;
   data[0].effective = savedEffective_;
+  SetCapabilities(data);
+}
+
+void EnforcePermissionsForChild() {
+  for (int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) prctl(PR_CAPBSET_DROP, capability, 0, 0, 0);
+  prctl(PR_CAP_AMBIENT, PR_CAP_AMBIENT_CLEAR_ALL, 0, 0, 0);
+  __user_cap_data_struct data[2]{};
+  if (!Capabilities(data)) return;
+  data[0].effective &= ~kOverrides;
+  data[0].permitted &= ~kOverrides;
+  data[0].inheritable &= ~kOverrides;
   SetCapabilities(data);
 }
 

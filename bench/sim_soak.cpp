@@ -98,8 +98,8 @@ int main(int argc, char** argv) {
       const ScreenSize& screen = kScreens[(day * kHoursADay + hour) % std::size(kScreens)];
       sim.screenWidth = static_cast<int>(screen.width);
       sim.screenHeight = static_cast<int>(screen.height);
-      sim.ResizeWindow(*saver, 0, 0, screen.width * SimPlatform::kTwipsPerPixel,
-                       screen.height * SimPlatform::kTwipsPerPixel);
+      // The maximised window follows the screen, as the platform reports it.
+      saver->PlatformGeometry(0, 0, screen.width * SimPlatform::kTwipsPerPixel, screen.height * SimPlatform::kTwipsPerPixel);
       sim.RunPending();
     }
     resident.push_back(ResidentKb());

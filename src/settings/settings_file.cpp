@@ -1,6 +1,8 @@
 #include "settings/settings_file.h"
 
+#include <cstring>
 #include <fstream>
+#include <vector>
 
 #include "platform/toolkit.h"
 #include "runtime/convert.h"
@@ -9,21 +11,51 @@
 namespace velvora {
 namespace {
 
-// Reads one line; CR LF ends it, and so does a lone CR or LF (files edited by hand).
-bool ReadLine(std::istream& in, std::string& buffer) {
-  if (in.peek() == std::char_traits<char>::eof()) return false;
-  std::string line;
-  for (int c; (c = in.get()) != std::char_traits<char>::eof();) {
-    if (c == '\n') break;
-    if (c == '\r') {
-      if (in.peek() == '\n') in.get();
-      break;
+// The lines of a file: CR LF ends one, and so does a lone CR or LF (files edited by hand). It
+// reads in blocks and looks for the line ends in each, so a line of a hundred megabytes costs a
+// scan, not a call per character.
+class LineReader {
+ public:
+  explicit LineReader(const std::string& path) : in_(path, std::ios::binary) {}
+
+  // The next line; false at the end of the file, and `line` is then left as it was.
+  bool Next(std::string& line) {
+    if (at_ == end_ && !Fill()) return false;
+    std::string read;
+    for (;;) {
+      const char* begin = block_.data() + at_;
+      const char* lineEnd = LineEnd(begin, block_.data() + end_);
+      read.append(begin, lineEnd);
+      at_ = static_cast<std::size_t>(lineEnd - block_.data());
+      if (at_ < end_) {
+        const bool cr = block_[at_++] == '\r';
+        if (cr && (at_ < end_ || Fill()) && block_[at_] == '\n') ++at_;
+        break;
+      }
+      if (!Fill()) break;  // the last line has no line end
     }
-    line.push_back(static_cast<char>(c));
+    line = std::move(read);
+    return true;
   }
-  buffer = std::move(line);
-  return true;
-}
+
+ private:
+  static const char* LineEnd(const char* begin, const char* end) {
+    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)));
+    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', static_cast<std::size_t>((lf ? lf : end) - begin)));
+    return cr ? cr : lf ? lf : end;
+  }
+  bool Fill() {
+    in_.read(block_.data(), static_cast<std::streamsize>(block_.size()));
+    at_ = 0;
+    end_ = static_cast<std::size_t>(in_.gcount());
+    return end_ > 0;
+  }
+
+  std::ifstream in_;
+  std::vector<char> block_ = std::vector<char>(std::size_t{1} << 16);
+  std::size_t at_ = 0;
+  std::size_t end_ = 0;
+};
 
 std::string TrimBlanks(const std::string& s) {
   std::size_t first = s.find_first_not_of(' ');
@@ -39,20 +71,20 @@ std::string SettingsFilePath(const std::string& programFolder) {
 
 SettingsFileContents LoadSettingsFile(const std::string& path) {
   SettingsFileContents result;
-  std::ifstream in(path, std::ios::binary);
+  LineReader lines(path);
   std::string buffer;  // a read that fails leaves the buffer as it was
-  if (in) ReadLine(in, buffer);
+  lines.Next(buffer);
   result.intervalText = buffer;
-  if (in) ReadLine(in, buffer);
+  lines.Next(buffer);
   if (buffer == "Min") result.unit = IntervalUnitKeyword::Min;
   else if (buffer == "Sec") result.unit = IntervalUnitKeyword::Sec;
-  if (in) ReadLine(in, buffer);
+  lines.Next(buffer);
   std::int64_t count = LeadingNumberWide(buffer);
   result.count = (count < INT16_MIN || count > INT16_MAX) ? 0 : static_cast<std::int16_t>(count);
-  if (in) ReadLine(in, buffer);
+  lines.Next(buffer);
   if (buffer == "FullWin") result.placement = PlacementKeyword::FullWin;
   else if (buffer == "Random") result.placement = PlacementKeyword::Random;
-  for (int i = 0; i < result.count && in && ReadLine(in, buffer); ++i) {
+  for (int i = 0; i < result.count && lines.Next(buffer); ++i) {
     result.pictures.push_back(TrimBlanks(buffer));
   }
   return result;

@@ -123,6 +123,26 @@ TEST(SettingsFile, PicturesAreTrimmedAndOnlyCountedLinesRead) {
   EXPECT_EQ(read.pictures, (std::vector<std::string>{"/p/a b.bmp", "", "/p/c.bmp"}));
 }
 
+TEST(SettingsFile, LongLinesAreReadWholeWhereverTheirEndsFall) {
+  SettingsFolder f;
+  // Lines longer than what the reader takes at a time, with a CR LF split across two reads
+  // (after the first 65,536 bytes) and a lone CR at the end of the second.
+  const std::string first(65535, '1');
+  const std::string second(65536 * 2 - first.size() - 3, 'x');
+  SettingsFileContents read = f.Read(first + "\r\n" + second + "\rSec\r\n 1 \r\nRandom\r\n/p/a.bmp");
+  EXPECT_EQ(read.intervalText, first);
+  EXPECT_EQ(read.unit, IntervalUnitKeyword::None);  // line 2 is the long one
+  EXPECT_EQ(read.count, 0);
+  read = f.Read(first + "\r\n" + "Sec\r" + std::string(100'000'000, 'p') + "\r\nRandom\r\n/p/a.bmp\r\n");
+  EXPECT_EQ(read.unit, IntervalUnitKeyword::Sec);
+  EXPECT_EQ(read.count, 0);  // a line of a hundred million p's is no number
+  EXPECT_EQ(read.placement, PlacementKeyword::Random);
+  read = f.Read("5\r\nSec\r\n 2 \r\nRandom\r\n" + std::string(100'000'000, 'q') + "\n/p/a.bmp");
+  ASSERT_EQ(read.pictures.size(), 2u);
+  EXPECT_EQ(read.pictures[0].size(), 100'000'000u);
+  EXPECT_EQ(read.pictures[1], "/p/a.bmp");
+}
+
 TEST(SettingsFile, FileEndingEarlyAddsOnlyTheLinesThatAreThere) {
   SettingsFolder f;
   // One line: every later read fails and leaves "5" in the buffer, so the count reads 5.

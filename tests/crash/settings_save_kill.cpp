@@ -8,10 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -64,7 +66,10 @@ std::string ReadFile(const std::string& path) {
   SettingsToSave settings = Settings(first, pictures);
   for (std::int64_t version = first;; ++version) {
     Stamp(settings, version);
-    if (!velvora::SaveSettingsFile(path, settings)) _exit(3);
+    if (!velvora::SaveSettingsFile(path, settings)) {
+      std::fprintf(stderr, "save %lld failed: %s\n", static_cast<long long>(version), std::strerror(errno));
+      _exit(3);
+    }
     if (write(report, &version, sizeof version) != sizeof version) _exit(4);
   }
 }
@@ -121,7 +126,9 @@ int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
     std::int64_t finished = LastReport(pipeFds[0], stored, true);
     if (finished != stored + 1) {
-      std::fprintf(stderr, "kill %d: the child could not save\n", kill);
+      int status = 0;
+      waitpid(child, &status, 0);
+      std::fprintf(stderr, "kill %d: the child could not save (exit status %d)\n", kill, status);
       return 1;
     }
     if (saveTime.count() == 0) {

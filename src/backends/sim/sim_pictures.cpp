@@ -1,10 +1,11 @@
 // Pictures on the simulated platform: real files decoded by stb_image (format by content).
 #include <stb_image.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <vector>
 
 #include "backends/sim/sim_platform.h"
 #include "runtime/errors.h"
@@ -18,21 +19,34 @@ namespace {
 // up to 4 megapixels, which load within a second even in the fuzzers' instrumented build.
 constexpr std::int64_t kLargestPicturePixels = 2048 * 2048;
 
+// The whole file, read at once: stb_image then skips within memory (from a file it seeks for every
+// skip, and a BMP of 29 bytes with millions of padded rows took it seconds). False when the file
+// cannot be read or is larger than any picture it could hold.
+bool ReadWhole(const std::string& path, std::vector<unsigned char>& bytes) {
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  const std::streamoff size = file.tellg();
+  if (!file || size < 0 || size > kMaxPictureBytes) return false;
+  bytes.resize(static_cast<std::size_t>(size));
+  return static_cast<bool>(file.seekg(0).read(reinterpret_cast<char*>(bytes.data()), size));
+}
+
 }  // namespace
 
 PicturePtr SimPlatform::LoadPicture(const std::string& path) {
   if (path.empty()) return nullptr;
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) Raise(ErrorNumber::FileNotFound);
-  const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+  std::vector<unsigned char> bytes;
   int width = 0, height = 0, channels = 0;
-  if (!file || !PngChunksWithinFile(path) || !stbi_info_from_file(file.get(), &width, &height, &channels) ||
+  if (!ReadWhole(path, bytes) || !PngChunksWithinFile(path) ||
+      !stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels) ||
       // A BMP stored top down reports a negative height here.
       std::llabs(std::int64_t{width} * height) > kLargestPicturePixels) {
     Raise(ErrorNumber::InvalidPicture);
   }
-  std::unique_ptr<stbi_uc, void (*)(void*)> rgba(stbi_load_from_file(file.get(), &width, &height, &channels, 4),
-                                                 stbi_image_free);
+  std::unique_ptr<stbi_uc, void (*)(void*)> rgba(
+      stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels, 4),
+      stbi_image_free);
   // stb_image also gives pictures without a pixel (a BMP 0 pixels wide): no picture either.
   if (!rgba || width <= 0 || height <= 0) Raise(ErrorNumber::InvalidPicture);
   auto picture = std::make_shared<Picture>();

@@ -1,10 +1,12 @@
 #pragma once
 // What every effect renderer gets: the three images of one frame, the settings and the
 // working memory.
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "effects/effect_table.h"
+#include "effects/row_runs.h"
 #include "effects/transition.h"
 
 namespace velvora::effects {
@@ -21,6 +23,7 @@ struct TransitionScratch::Buffers {
   std::vector<std::int32_t> columns;   // source column of each output column
   std::vector<std::int32_t> cellRanks; // order in which grid cells turn over
   std::vector<std::uint16_t> noise;    // dissolve thresholds; built once, then reused
+  std::array<RowRuns, 2> rows;         // the row being painted and the one after it
 };
 
 struct Frame {

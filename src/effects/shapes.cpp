@@ -13,6 +13,13 @@ int ClampedRound(float x, int lo, int hi) {
   return static_cast<int>(std::lround(x));
 }
 
+// First covered column of a row whose covered part reaches `half` either side of the centre.
+// A pixel whose centre lies exactly on the edge stays out; the right edge is the mirror image,
+// so both sides treat such pixels alike.
+int LeftEdge(int width, float half) {
+  return ClampedRound(static_cast<float>(width) / 2.0f - half, 0, (width + 1) / 2);
+}
+
 SpanView One(std::vector<Span>& storage, int x0, int x1) {
   storage.clear();
   AppendSpan(storage, x0, x1);
@@ -128,9 +135,8 @@ bool CircleShape::Interval(int y, int& x0, int& x1) const {
   const float rest = radiusSquared_ - dy * dy;
   if (rest <= 0.0f) return false;
   const float half = std::sqrt(rest);
-  const float cx = static_cast<float>(width_) / 2.0f;
-  x0 = ClampedRound(cx - half, 0, width_);
-  x1 = ClampedRound(cx + half, 0, width_);
+  x0 = LeftEdge(width_, half);
+  x1 = width_ - x0;
   return x0 < x1;
 }
 
@@ -143,10 +149,9 @@ bool DiamondShape::Interval(int y, int& x0, int& x1) const {
   // |dx| / halfW + |dy| / halfH < 2 x level: the corners are reached at level 1.
   const float rest = 2.0f * level_ - dy / halfH;
   if (rest <= 0.0f) return false;
-  const float cx = static_cast<float>(width_) / 2.0f;
-  const float half = rest * cx;
-  x0 = ClampedRound(cx - half, 0, width_);
-  x1 = ClampedRound(cx + half, 0, width_);
+  const float half = rest * static_cast<float>(width_) / 2.0f;
+  x0 = LeftEdge(width_, half);
+  x1 = width_ - x0;
   return x0 < x1;
 }
 

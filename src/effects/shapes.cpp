@@ -209,22 +209,19 @@ SpanView ClockShape::Row(int y, std::vector<Span>& storage) const {
   storage.clear();
   if (level_ <= 0.0f) return storage;
   if (level_ >= 1.0f) return One(storage, 0, width_);
-  std::array<Span, 4> parts{};
-  std::size_t n = 0;
-  const auto add = [&](const Pair& p) {
-    parts[n++] = p.first;
-    parts[n++] = p.second;
+  std::array<Span, 4> parts{};  // one or two hands; unused parts stay empty
+  const auto put = [&](std::size_t at, const Pair& p) {
+    parts[at] = p.first;
+    parts[at + 1] = p.second;
   };
   switch (variant_) {
-    case 0: add(Sweep(y, false)); break;
-    case 1: add(Sweep(y, true)); break;
-    case 2: add(Sweep(y, false)); add(Sweep(y, true)); break;
-    default: add(Sweep(y, false)); add(Sweep(height_ - 1 - y, true)); break;
+    case 0: put(0, Sweep(y, false)); break;
+    case 1: put(0, Sweep(y, true)); break;
+    case 2: put(0, Sweep(y, false)); put(2, Sweep(y, true)); break;
+    default: put(0, Sweep(y, false)); put(2, Sweep(height_ - 1 - y, true)); break;
   }
-  std::sort(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(n),
-            [](const Span& a, const Span& b) { return a.x0 < b.x0; });
-  for (std::size_t i = 0; i < n; ++i) {
-    const Span s = parts[i];
+  std::sort(parts.begin(), parts.end(), [](const Span& a, const Span& b) { return a.x0 < b.x0; });
+  for (const Span& s : parts) {
     if (s.x1 <= s.x0) continue;
     if (!storage.empty() && s.x0 <= storage.back().x1) {
       storage.back().x1 = std::max(storage.back().x1, s.x1);

@@ -100,14 +100,14 @@ void RenderStripes(const Frame& f, int variant, float progress) {
     return;
   }
   const int ty = Portion(progress, f.height);
+  const ColumnParts columns(f.width, bands);
   PaintRows(f.out, f.scratch.rows, [&](int y, RowRuns& runs) {
-    for (int k = 0; k < bands; ++k) {
-      const int x0 = PartStart(k, f.width, bands);
-      const int x1 = PartStart(k + 1, f.width, bands);
+    for (int k = 0; k < columns.Count(); ++k) {
+      const int x0 = columns.Start(k);
       const int sy = y - (k % 2 == 0 ? ty - f.height : f.height - ty);
       const bool inside = sy >= 0 && sy < f.height;
       const std::uint32_t* src = inside ? f.to.Row(sy) : f.from.Row(y);
-      runs.Copy(x0, x1, src + x0);
+      runs.Copy(x0, columns.End(k), src + x0);
     }
   });
 }

@@ -10,11 +10,95 @@
 // (a x (256 - alpha) + b x alpha never exceeds 65,280), selections on masks, not branches.
 // Where the vectoriser does badly (a weight per pixel), SSE2 does the bulk and the plain loop
 // the rest.
+//
+// On x86 the loops that are bound by arithmetic rather than memory (fades, the dissolve) are
+// compiled a second time for AVX2 and that copy runs where the processor has it: twice the
+// pixels per instruction. Not on Windows, where GCC cannot align the stack for 32-byte values
+// (its bug 54412).
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && !defined(_WIN32)
+#define VELVORA_AVX2_LOOPS 1
+#endif
+
 namespace velvora::effects {
 namespace {
 
 inline const std::uint8_t* Bytes(const std::uint32_t* p) {
   return reinterpret_cast<const std::uint8_t*>(p);
+}
+
+#if defined(VELVORA_AVX2_LOOPS)
+bool HasAvx2() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  return has;
+}
+
+template <auto Loop, class... Args>
+[[gnu::target("avx2")]] void LoopWithAvx2(Args... args) {
+  Loop(args...);
+}
+#endif
+
+// Runs Loop, the AVX2 copy of it where there is one.
+template <auto Loop, class... Args>
+void RunLoop(Args... args) {
+#if defined(VELVORA_AVX2_LOOPS)
+  if (HasAvx2()) {
+    LoopWithAvx2<Loop>(args...);
+    return;
+  }
+#endif
+  Loop(args...);
+}
+
+[[gnu::always_inline]] inline void BlendLoop(std::uint32_t* dst, const std::uint32_t* a,
+                                             const std::uint32_t* b, int count, std::uint32_t alpha) {
+  auto* out = reinterpret_cast<std::uint8_t*>(dst);
+  const std::uint8_t* pa = Bytes(a);
+  const std::uint8_t* pb = Bytes(b);
+  const auto weight = static_cast<std::uint16_t>(alpha);
+  const auto keep = static_cast<std::uint16_t>(kOpaque - alpha);
+  const int bytes = 4 * count;
+  for (int i = 0; i < bytes; ++i) {
+    const auto sum = static_cast<std::uint16_t>(static_cast<std::uint16_t>(pa[i] * keep) +
+                                                static_cast<std::uint16_t>(pb[i] * weight));
+    out[i] = static_cast<std::uint8_t>(sum >> 8);
+  }
+}
+
+[[gnu::always_inline]] inline void BlendWithColourLoop(std::uint32_t* dst, const std::uint32_t* a,
+                                                       std::uint32_t colour, int count,
+                                                       std::uint32_t alpha) {
+  auto* out = reinterpret_cast<std::uint8_t*>(dst);
+  const std::uint8_t* pa = Bytes(a);
+  const std::uint8_t* pc = Bytes(&colour);
+  const auto keep = static_cast<std::uint16_t>(kOpaque - alpha);
+  std::uint16_t tint[4];
+  for (int c = 0; c < 4; ++c) tint[c] = static_cast<std::uint16_t>(pc[c] * alpha);
+  for (int i = 0; i < count; ++i) {
+    for (int c = 0; c < 4; ++c) {
+      const int k = 4 * i + c;
+      out[k] = static_cast<std::uint8_t>(
+          static_cast<std::uint16_t>(static_cast<std::uint16_t>(pa[k] * keep) + tint[c]) >> 8);
+    }
+  }
+}
+
+[[gnu::always_inline]] inline void SelectLoop(std::uint32_t* dst, const std::uint32_t* a,
+                                              const std::uint32_t* b, std::uint32_t colour,
+                                              const std::uint16_t* threshold, int count,
+                                              std::uint32_t trail, std::uint32_t lead) {
+  // Thresholds and levels fit in 17 bits, so signed compares (the cheap ones) are exact.
+  const auto newBelow = static_cast<std::int32_t>(trail);
+  const auto bandBelow = static_cast<std::int32_t>(lead);
+  for (int i = 0; i < count; ++i) {
+    const std::int32_t t = threshold[i];
+    const std::uint32_t isNew = t < newBelow ? ~0u : 0u;
+    const std::uint32_t isBand = (t < bandBelow ? ~0u : 0u) & ~isNew;
+    dst[i] = (b[i] & isNew) | (colour & isBand) | (a[i] & ~(isNew | isBand));
+  }
 }
 
 void RampBytes(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b, int count,
@@ -89,17 +173,7 @@ void BlendPixels(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t
     CopyPixels(dst, alpha == 0 ? a : b, count);
     return;
   }
-  auto* out = reinterpret_cast<std::uint8_t*>(dst);
-  const std::uint8_t* pa = Bytes(a);
-  const std::uint8_t* pb = Bytes(b);
-  const auto weight = static_cast<std::uint16_t>(alpha);
-  const auto keep = static_cast<std::uint16_t>(kOpaque - alpha);
-  const int bytes = 4 * count;
-  for (int i = 0; i < bytes; ++i) {
-    const auto sum = static_cast<std::uint16_t>(static_cast<std::uint16_t>(pa[i] * keep) +
-                                                static_cast<std::uint16_t>(pb[i] * weight));
-    out[i] = static_cast<std::uint8_t>(sum >> 8);
-  }
+  RunLoop<BlendLoop>(dst, a, b, count, alpha);
 }
 
 void BlendWithColour(std::uint32_t* dst, const std::uint32_t* a, std::uint32_t colour, int count,
@@ -112,19 +186,7 @@ void BlendWithColour(std::uint32_t* dst, const std::uint32_t* a, std::uint32_t c
     FillPixels(dst, colour, count);
     return;
   }
-  auto* out = reinterpret_cast<std::uint8_t*>(dst);
-  const std::uint8_t* pa = Bytes(a);
-  const std::uint8_t* pc = Bytes(&colour);
-  const auto keep = static_cast<std::uint16_t>(kOpaque - alpha);
-  std::uint16_t tint[4];
-  for (int c = 0; c < 4; ++c) tint[c] = static_cast<std::uint16_t>(pc[c] * alpha);
-  for (int i = 0; i < count; ++i) {
-    for (int c = 0; c < 4; ++c) {
-      const int k = 4 * i + c;
-      out[k] = static_cast<std::uint8_t>(
-          static_cast<std::uint16_t>(static_cast<std::uint16_t>(pa[k] * keep) + tint[c]) >> 8);
-    }
-  }
+  RunLoop<BlendWithColourLoop>(dst, a, colour, count, alpha);
 }
 
 void RampPixels(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b, int count,
@@ -143,21 +205,25 @@ void RampPixels(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t*
 
 void GatherPixels(std::uint32_t* dst, const std::uint32_t* src, const std::int32_t* columns,
                   int count) {
-  for (int i = 0; i < count; ++i) dst[i] = src[columns[i]];
+  // Four loads before four stores: the loads of a group do not wait for each other.
+  int i = 0;
+  for (; i + 4 <= count; i += 4) {
+    const std::uint32_t p0 = src[columns[i]];
+    const std::uint32_t p1 = src[columns[i + 1]];
+    const std::uint32_t p2 = src[columns[i + 2]];
+    const std::uint32_t p3 = src[columns[i + 3]];
+    dst[i] = p0;
+    dst[i + 1] = p1;
+    dst[i + 2] = p2;
+    dst[i + 3] = p3;
+  }
+  for (; i < count; ++i) dst[i] = src[columns[i]];
 }
 
 void SelectByThreshold(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b,
                        std::uint32_t colour, const std::uint16_t* threshold, int count,
                        std::uint32_t trail, std::uint32_t lead) {
-  // Thresholds and levels fit in 17 bits, so signed compares (the cheap ones) are exact.
-  const auto newBelow = static_cast<std::int32_t>(trail);
-  const auto bandBelow = static_cast<std::int32_t>(lead);
-  for (int i = 0; i < count; ++i) {
-    const std::int32_t t = threshold[i];
-    const std::uint32_t isNew = t < newBelow ? ~0u : 0u;
-    const std::uint32_t isBand = (t < bandBelow ? ~0u : 0u) & ~isNew;
-    dst[i] = (b[i] & isNew) | (colour & isBand) | (a[i] & ~(isNew | isBand));
-  }
+  RunLoop<SelectLoop>(dst, a, b, colour, threshold, count, trail, lead);
 }
 
 }  // namespace velvora::effects

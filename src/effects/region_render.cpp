@@ -143,10 +143,7 @@ void WithShape(const Frame& f, const EffectEntry& e, Grid grid, float level, Use
     case Family::Diamond: use(DiamondShape(w, h, inward ? 1.0f - level : level, inward)); break;
     case Family::Clock: use(ClockShape(w, h, e.variant, level)); break;
     case Family::Checkerboard: use(CheckerShape(w, h, e.variant, CountOr(f, 8), level)); break;
-    case Family::RandomBars: {
-      use(RandomBarsShape(w, h, e.variant, 16 * CountOr(f, 8), level));
-      break;
-    }
+    case Family::RandomBars: use(RandomRowsShape(w, h, 16 * CountOr(f, 8), level)); break;
     case Family::Spiral:
     case Family::Snake:
     case Family::Dissolve:

@@ -1,12 +1,12 @@
 #pragma once
-// A frame row described as runs, each taking its pixels from one place, and a painter that
-// describes row y + 1 and asks for its source pixels before it writes row y. Rows made of
-// pieces of two pictures read short, broken streams that the hardware prefetcher does not
-// follow (two half rows from two pictures took twice as long as one whole row); requesting
-// them a row ahead takes the waiting out.
-#include <array>
+// Frame rows described as runs, each taking its pixels from one place, and a painter that asks
+// for the source pixels of row y + 1 before it writes row y. Rows made of pieces read short,
+// broken streams that the hardware prefetcher does not follow (two half rows from two pictures
+// took twice as long as one whole row); requesting them a row ahead takes the waiting out.
+// Runs that carry on where the same run of the row above stopped are a stream the hardware
+// already follows; asking for those as well only costs time.
+#include <algorithm>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "effects/transition.h"
@@ -27,11 +27,15 @@ struct Run {
   std::int32_t step16;            // Ramp: change of the weight per pixel
 };
 
-// The runs of one row, left to right, covering it without overlap.
+// The runs of a batch of rows; within a row left to right, covering it without overlap.
 class RowRuns {
  public:
-  void Clear() { runs_.clear(); }
-  // Pixels x0..x1-1 from `first` onwards; joined to the previous run when it continues it.
+  void Clear();
+  // The runs added from now on belong to the next row.
+  void StartRow();
+  int Rows() const { return static_cast<int>(rowStarts_.size()); }
+
+  // Pixels x0..x1-1 from `first` onwards; joined to the row's previous run when it continues it.
   void Copy(int x0, int x1, const std::uint32_t* first);
   void Fill(int x0, int x1, std::uint32_t colour);
   // Pixel x0 + i from row[columns[i]]; `columns` must be non-decreasing.
@@ -40,29 +44,40 @@ class RowRuns {
   void Ramp(int x0, int x1, const std::uint32_t* a, const std::uint32_t* b, std::int32_t alpha16,
             std::int32_t step16);
 
-  // Asks the memory system for every source pixel of the row.
-  void Prefetch() const;
-  void Paint(std::uint32_t* out) const;
+  // Asks the memory system for the source pixels of the runs of `row` (from 1) that do not
+  // continue the same run of the row before.
+  void Prefetch(int row) const;
+  void Paint(int row, std::uint32_t* out) const;
 
  private:
+  const Run* Begin(int row) const { return runs_.data() + rowStarts_[static_cast<std::size_t>(row)]; }
+  const Run* End(int row) const;
+  // Whether the row being described has a last run that a new one could join.
+  Run* JoinableLast(Run::Kind kind, int x0);
+
   std::vector<Run> runs_;
+  std::vector<std::size_t> rowStarts_;
 };
 
-// Paints all rows of `out`; describe(y, runs) puts the runs of row y into the empty `runs`.
+// Paints all rows of `out`; describe(y, runs) adds the runs of row y to `runs`. Rows are
+// described a batch at a time before any of them is painted: describing writes little, but
+// those writes would otherwise wait behind the pixel stores of the row just painted.
 template <class Describe>
-void PaintRows(Image out, std::array<RowRuns, 2>& rows, Describe&& describe) {
-  RowRuns* current = &rows[0];
-  RowRuns* ahead = &rows[1];
-  current->Clear();
-  describe(0, *current);
-  for (int y = 0; y < out.height; ++y) {
-    ahead->Clear();
-    if (y + 1 < out.height) {
-      describe(y + 1, *ahead);
-      ahead->Prefetch();
+void PaintRows(Image out, RowRuns& runs, Describe&& describe) {
+  constexpr int kBatch = 32;
+  for (int first = 0; first < out.height; first += kBatch) {
+    const int end = std::min(out.height, first + kBatch);
+    const int described = std::min(out.height, end + 1);  // the next batch's first row too
+    runs.Clear();
+    for (int y = first; y < described; ++y) {
+      runs.StartRow();
+      describe(y, runs);
     }
-    current->Paint(out.Row(y));
-    std::swap(current, ahead);
+    for (int y = first; y < end; ++y) {
+      const int row = y - first;
+      if (row + 1 < runs.Rows()) runs.Prefetch(row + 1);
+      runs.Paint(row, out.Row(y));
+    }
   }
 }
 

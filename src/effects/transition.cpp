@@ -48,6 +48,13 @@ void RenderTransition(ConstImage from, ConstImage to, float progress,
         RenderRegionFamily(frame, entry, p);
       }
       break;
+    case Family::RandomBars:
+      if (entry.variant == 1) {
+        RenderRandomColumns(frame, entry.band, p);
+      } else {
+        RenderRegionFamily(frame, entry, p);
+      }
+      break;
     default: RenderRegionFamily(frame, entry, p); break;
   }
 }

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <cstring>
 
 // The loops below are written for the vectoriser: blends work on bytes in 16-bit lanes
 // (a x (256 - alpha) + b x alpha never exceeds 65,280), selections on masks, not branches.
-// Where the vectoriser does badly (a weight per pixel), SSE2 does the bulk and the plain loop
-// the rest.
+// Where the vectoriser does badly (a weight per pixel), explicit vectors do the bulk and the
+// plain loop the rest.
 //
 // On x86 the loops that are bound by arithmetic rather than memory (fades, the dissolve) are
 // compiled a second time for AVX2 and that copy runs where the processor has it: twice the
@@ -118,50 +116,68 @@ void RampBytes(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* 
   }
 }
 
-#if defined(__SSE2__)
-// Four pixels a, b blended with the weights w (one per channel, 16-bit lanes):
-// a x 256 + (b - a) x w, which equals a x (256 - w) + b x w and so fits 16 bits unsigned.
-inline __m128i BlendFour(__m128i a, __m128i b, __m128i weightsLow, __m128i weightsHigh) {
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i aLow = _mm_unpacklo_epi8(a, zero);
-  const __m128i aHigh = _mm_unpackhi_epi8(a, zero);
-  const __m128i low = _mm_add_epi16(_mm_slli_epi16(aLow, 8),
-                                    _mm_mullo_epi16(_mm_sub_epi16(_mm_unpacklo_epi8(b, zero), aLow), weightsLow));
-  const __m128i high = _mm_add_epi16(_mm_slli_epi16(aHigh, 8),
-                                     _mm_mullo_epi16(_mm_sub_epi16(_mm_unpackhi_epi8(b, zero), aHigh), weightsHigh));
-  return _mm_packus_epi16(_mm_srli_epi16(low, 8), _mm_srli_epi16(high, 8));
-}
+// Vectors of a given width in bytes, as the compiler's vector extension: one kernel body
+// serves SSE2, AVX2 and other processors' vector units alike.
+template <int Bytes>
+struct Lanes;
+template <>
+struct Lanes<16> {
+  typedef std::int32_t I32 __attribute__((vector_size(16)));
+  typedef std::int16_t I16 __attribute__((vector_size(16)));
+  typedef std::uint16_t U16 __attribute__((vector_size(16)));
+};
+template <>
+struct Lanes<32> {
+  typedef std::int32_t I32 __attribute__((vector_size(32)));
+  typedef std::int16_t I16 __attribute__((vector_size(32)));
+  typedef std::uint16_t U16 __attribute__((vector_size(32)));
+};
 
-// The pixels of a whole number of eight-pixel groups; returns how many it did.
-int RampVector(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b, int count,
-               std::int32_t alpha16, std::int32_t step16) {
-  const __m128i none = _mm_setzero_si128();
-  const __m128i full = _mm_set1_epi16(static_cast<short>(kOpaque));
-  // Vector lanes wrap like unsigned numbers; so do these multiples.
+// The ramp over whole vectors of pixels; returns how many pixels it did. Each pixel's weight
+// stays in its own 32-bit lane, doubled into both 16-bit halves, and each half blends two
+// channels: a x (256 - w) + b x w fits 16 bits unsigned.
+template <int Bytes>
+[[gnu::always_inline]] inline int RampVectors(std::uint32_t* dst, const std::uint32_t* a,
+                                              const std::uint32_t* b, int count,
+                                              std::int32_t alpha16, std::int32_t step16) {
+  using I32 = typename Lanes<Bytes>::I32;
+  using I16 = typename Lanes<Bytes>::I16;
+  using U16 = typename Lanes<Bytes>::U16;
+  constexpr int kPixels = Bytes / 4;
+  // Lanes wrap like unsigned numbers; so do these multiples.
   const auto step = static_cast<std::uint32_t>(step16);
-  const auto multiple = [step](std::uint32_t k) { return static_cast<int>(k * step); };
-  const __m128i stepFour = _mm_set1_epi32(multiple(4));
-  const __m128i stepEight = _mm_set1_epi32(multiple(8));
-  __m128i first = _mm_add_epi32(_mm_set1_epi32(alpha16),
-                                _mm_setr_epi32(0, multiple(1), multiple(2), multiple(3)));
+  I32 weight16{};
+  for (int k = 0; k < kPixels; ++k) {
+    weight16[k] = static_cast<std::int32_t>(static_cast<std::uint32_t>(alpha16) + static_cast<std::uint32_t>(k) * step);
+  }
+  const I32 advance = I32{} + static_cast<std::int32_t>(static_cast<std::uint32_t>(kPixels) * step);
   int i = 0;
-  for (; i + 8 <= count; i += 8) {
-    const __m128i second = _mm_add_epi32(first, stepFour);
-    // Eight weights, clamped to 0..256, each then spread over its pixel's four channels.
-    __m128i weights = _mm_packs_epi32(_mm_srai_epi32(first, 16), _mm_srai_epi32(second, 16));
-    weights = _mm_min_epi16(_mm_max_epi16(weights, none), full);
-    first = _mm_add_epi32(first, stepEight);
-    const __m128i pairs03 = _mm_unpacklo_epi16(weights, weights);
-    const __m128i pairs47 = _mm_unpackhi_epi16(weights, weights);
-    const auto* pa = reinterpret_cast<const __m128i*>(a + i);
-    const auto* pb = reinterpret_cast<const __m128i*>(b + i);
-    auto* out = reinterpret_cast<__m128i*>(dst + i);
-    _mm_storeu_si128(out, BlendFour(_mm_loadu_si128(pa), _mm_loadu_si128(pb),
-                                    _mm_unpacklo_epi32(pairs03, pairs03), _mm_unpackhi_epi32(pairs03, pairs03)));
-    _mm_storeu_si128(out + 1, BlendFour(_mm_loadu_si128(pa + 1), _mm_loadu_si128(pb + 1),
-                                        _mm_unpacklo_epi32(pairs47, pairs47), _mm_unpackhi_epi32(pairs47, pairs47)));
+  for (; i + kPixels <= count; i += kPixels) {
+    // Clamped to 0..256 as 16-bit halves: the high half of every lane ends up 0.
+    I16 clamped = reinterpret_cast<I16>(weight16 >> 16);
+    clamped = clamped < 0 ? I16{} : clamped;
+    clamped = clamped > static_cast<std::int16_t>(kOpaque) ? I16{} + static_cast<std::int16_t>(kOpaque) : clamped;
+    weight16 += advance;
+    const I32 lane = reinterpret_cast<I32>(clamped);
+    const U16 weight = reinterpret_cast<U16>(lane | (lane << 16));
+    const U16 keep = U16{} + static_cast<std::uint16_t>(kOpaque) - weight;
+    U16 pa;
+    U16 pb;
+    std::memcpy(&pa, a + i, Bytes);
+    std::memcpy(&pb, b + i, Bytes);
+    const U16 low = ((pa & 0xFF) * keep + (pb & 0xFF) * weight) >> 8;
+    const U16 high = ((pa >> 8) * keep + (pb >> 8) * weight) & 0xFF00;
+    const U16 out = low | high;
+    std::memcpy(dst + i, &out, Bytes);
   }
   return i;
+}
+
+#if defined(VELVORA_AVX2_LOOPS)
+[[gnu::target("avx2")]] int RampVectorsAvx2(std::uint32_t* dst, const std::uint32_t* a,
+                                            const std::uint32_t* b, int count,
+                                            std::int32_t alpha16, std::int32_t step16) {
+  return RampVectors<32>(dst, a, b, count, alpha16, step16);
 }
 #endif
 
@@ -196,9 +212,11 @@ void RampPixels(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t*
     BlendPixels(dst, a, b, count, static_cast<std::uint32_t>(weight));
     return;
   }
-  int done = 0;
-#if defined(__SSE2__)
-  done = RampVector(dst, a, b, count, alpha16, step16);
+#if defined(VELVORA_AVX2_LOOPS)
+  const int done = HasAvx2() ? RampVectorsAvx2(dst, a, b, count, alpha16, step16)
+                             : RampVectors<16>(dst, a, b, count, alpha16, step16);
+#else
+  const int done = RampVectors<16>(dst, a, b, count, alpha16, step16);
 #endif
   RampBytes(dst + done, a + done, b + done, count - done, alpha16 + done * step16, step16);
 }

@@ -1,5 +1,6 @@
 // The row loops where vector code does the bulk of a row and plain code the rest: every
-// length, start and slope must give the one-pixel blend and write nothing outside the row.
+// length, start, slope and scale must give what the one-pixel rule gives, and nothing may be
+// written outside the row.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -51,6 +52,33 @@ TEST(RampPixels, MatchesTheOnePixelBlendAtEveryLengthStartAndSlope) {
     }
   }
   EXPECT_EQ(checked, 42 * 4 * 5 * 5);
+}
+
+// Scaling rows by a column table: shrinking to any size, keeping the size and growing. The
+// source is exactly as long as the last column read, so the address sanitiser sees any read
+// past it.
+TEST(GatherPixels, TakesEachColumnFromTheTableAndReadsNothingBeyondTheLastColumn) {
+  constexpr std::uint32_t kGuard = 0xDEADBEEFu;
+  for (const int source : {1, 7, 16, 17, 40, 301}) {
+    for (const int count : {0, 1, 5, 8, 9, 16, 23, 64, 150, 301, 700}) {
+      // Centre sampling as the squeeze and zoom use it: source column (2i + 1) x source / 2count.
+      std::vector<std::int32_t> columns(static_cast<std::size_t>(count));
+      for (int i = 0; i < count; ++i) {
+        columns[static_cast<std::size_t>(i)] =
+            static_cast<std::int32_t>((2LL * i + 1) * source / (2LL * count));
+      }
+      const int used = count > 0 ? columns.back() + 1 : 0;
+      const auto row = Noise(static_cast<std::size_t>(used), static_cast<std::uint32_t>(source));
+      std::vector<std::uint32_t> out(static_cast<std::size_t>(count) + 2, kGuard);
+      GatherPixels(out.data() + 1, row.data(), columns.data(), count);
+      for (int i = 0; i < count; ++i) {
+        ASSERT_EQ(out[static_cast<std::size_t>(i) + 1], row[static_cast<std::size_t>(columns[static_cast<std::size_t>(i)])])
+            << "source " << source << " count " << count << " pixel " << i;
+      }
+      ASSERT_EQ(out.front(), kGuard);
+      ASSERT_EQ(out.back(), kGuard);
+    }
+  }
 }
 
 }  // namespace

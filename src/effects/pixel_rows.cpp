@@ -175,21 +175,22 @@ template <int Bytes>
 
 #if defined(VELVORA_AVX2_LOOPS)
 // Eight outputs whose columns lie within 16 source pixels of the first (any shrinking to half
-// size or more) take two loads and two permutes instead of eight loads. Reads stop at the
-// last column the run uses. Returns how many pixels it did.
+// size or more) take two loads and two permutes instead of eight loads. The loads stay below
+// the last column of the table, a column the row has. Returns how many pixels it did.
 [[gnu::target("avx2")]] int GatherWindowsAvx2(std::uint32_t* dst, const std::uint32_t* src,
                                               const std::int32_t* columns, int count) {
   if (count < 8) return 0;
   const int end = columns[count - 1] + 1;
+  const __m256i outsideWindow = _mm256_set1_epi32(~15);
   int i = 0;
   for (; i + 8 <= count; i += 8) {
     const int base = columns[i];
-    if (columns[i + 7] - base >= 16 || base + 16 > end) {
+    const __m256i offsets = _mm256_sub_epi32(
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(columns + i)), _mm256_set1_epi32(base));
+    if (base + 16 > end || !_mm256_testz_si256(offsets, outsideWindow)) {
       for (int k = i; k < i + 8; ++k) dst[k] = src[columns[k]];
       continue;
     }
-    const __m256i offsets = _mm256_sub_epi32(
-        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(columns + i)), _mm256_set1_epi32(base));
     const __m256i first = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + base));
     const __m256i second = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + base + 8));
     // The permutes use the low three bits of each offset; bit 3 picks the second load.

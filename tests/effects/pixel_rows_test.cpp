@@ -79,6 +79,16 @@ TEST(GatherPixels, TakesEachColumnFromTheTableAndReadsNothingBeyondTheLastColumn
       ASSERT_EQ(out.back(), kGuard);
     }
   }
+  // A table that goes back and forth (a mirrored run, say) still picks the right pixels.
+  std::vector<std::int32_t> zigzag;
+  for (int i = 0; i < 64; ++i) zigzag.push_back(i % 16 < 8 ? i % 16 : 15 - i % 16 + (i / 16) * 3);
+  zigzag.push_back(70);
+  const auto row = Noise(71, 3);
+  std::vector<std::uint32_t> out(zigzag.size());
+  GatherPixels(out.data(), row.data(), zigzag.data(), static_cast<int>(zigzag.size()));
+  for (std::size_t i = 0; i < zigzag.size(); ++i) {
+    EXPECT_EQ(out[i], row[static_cast<std::size_t>(zigzag[i])]) << "pixel " << i;
+  }
 }
 
 }  // namespace

@@ -81,8 +81,8 @@ class ColumnParts {
 
 // Renderers, one per kind of drawing; each handles every variant of its families.
 void RenderRegionFamily(const Frame& frame, const EffectEntry& entry, float progress);
-void RenderDissolvePixels(const Frame& frame, Band band, float progress);
-void RenderRandomColumns(const Frame& frame, Band band, float progress);
+// The pixel dissolve and random bars across the columns.
+void RenderPixelByPixel(const Frame& frame, const EffectEntry& entry, float progress);
 void RenderMotionFamily(const Frame& frame, const EffectEntry& entry, float progress);
 void RenderSoftWipe(const Frame& frame, int direction, float progress);
 void RenderFade(const Frame& frame, int variant, float progress);

@@ -65,17 +65,17 @@ void RenderMosaic(const Frame& f, float progress) {
   }
 }
 
-// Each pixel turns over at its own moment, taken from a fixed noise tile.
-void RenderDissolvePixels(const Frame& f, Band band, float progress) {
-  const auto& noise = NoiseTile(f.scratch);
-  PaintThresholds(f, band, progress, kNoiseSide, [&](int y) {
-    return noise.data() + (y % kNoiseSide) * kNoiseSide;
-  });
-}
-
-// Bars across the columns are one row of thresholds, the same for every row: drawn per
-// pixel, as a region they would be a hundred short pieces in each row.
-void RenderRandomColumns(const Frame& f, Band band, float progress) {
+void RenderPixelByPixel(const Frame& f, const EffectEntry& e, float progress) {
+  if (e.family == Family::Dissolve) {
+    // Each pixel turns over at its own moment, taken from a fixed noise tile.
+    const auto& noise = NoiseTile(f.scratch);
+    PaintThresholds(f, e.band, progress, kNoiseSide, [&](int y) {
+      return noise.data() + (y % kNoiseSide) * kNoiseSide;
+    });
+    return;
+  }
+  // Bars across the columns are one row of thresholds, the same for every row: drawn as a
+  // region they would be a hundred short pieces in each row.
   const int bars = RandomBarCount(16 * CountOr(f, 8), f.width);
   auto& row = f.scratch.columnThresholds;
   row.resize(static_cast<std::size_t>(f.width));
@@ -83,7 +83,7 @@ void RenderRandomColumns(const Frame& f, Band band, float progress) {
     std::fill(row.begin() + PartStart(k, f.width, bars), row.begin() + PartStart(k + 1, f.width, bars),
               RandomBarThreshold(1, k));
   }
-  PaintThresholds(f, band, progress, f.width, [&](int) { return row.data(); });
+  PaintThresholds(f, e.band, progress, f.width, [&](int) { return row.data(); });
 }
 
 }  // namespace velvora::effects

@@ -11,6 +11,7 @@ void FXImage::SetPicture(PicturePtr picture) {
   if (!changePending_) {
     // A hidden control draws nothing, so the change then starts from nothing.
     start_.Resize(pixelWidth_, pixelHeight_);
+    startOpaque_ = Visible() && FrameOpaque();
     if (Visible()) {
       const effects::ConstImage shown = CurrentFrame();
       std::copy(shown.pixels, shown.pixels + start_.pixels.size(), start_.pixels.begin());

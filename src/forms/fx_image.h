@@ -61,6 +61,10 @@ class FXImage : public Control {
   // read, so a platform that never shows them never pays for them. Valid until the control
   // changes.
   effects::ConstImage CurrentFrame() const;
+  // Every pixel of the current frame is opaque: a picture was assigned (the window's colour
+  // fills around it) and, while a transition plays, what it started from was opaque too. A view
+  // then need not draw what lies beneath the control.
+  bool FrameOpaque() const;
   bool TransitionPlaying() const { return clock_ != nullptr; }
   // From 0 at the start of a transition to 1 at its end; 1 while none plays.
   float TransitionProgress() const { return progress_; }
@@ -96,10 +100,12 @@ class FXImage : public Control {
   // A picture assigned since the last repaint, and what the control showed before it.
   bool changePending_ = false;
   effects::Canvas start_;
+  bool startOpaque_ = false;
 
   // The transition playing: from `from_` to the content, with these settings.
   FrameClock* clock_ = nullptr;
   effects::Canvas from_;
+  bool fromOpaque_ = false;
   effects::TransitionParams params_;
   std::int64_t startMs_ = 0;
   int durationMs_ = 1;

@@ -49,6 +49,7 @@ void FXImage::Refresh() {
 void FXImage::StartTransition() {
   changePending_ = false;
   from_ = std::move(start_);
+  fromOpaque_ = startOpaque_;
   start_ = {};
   ScaleTo(from_, pixelWidth_, pixelHeight_);
   params_ = TransitionSettings();
@@ -88,6 +89,13 @@ void FXImage::PlatformPixelSize(int width, int height) {
   pixelHeight_ = height;
   if (clock_) ScaleTo(from_, width, height);
   ContentChanged();
+}
+
+// Composing fills the whole control with the window's opaque colour under an assigned picture,
+// and every effect blends opaque pictures (and its opaque colours) into opaque frames.
+bool FXImage::FrameOpaque() const {
+  const bool contentOpaque = pictureAssigned_ && picture_ && pixelWidth_ > 0 && pixelHeight_ > 0;
+  return contentOpaque && (!clock_ || fromOpaque_);
 }
 
 effects::ConstImage FXImage::CurrentFrame() const {

@@ -42,6 +42,16 @@ struct Snapshot {
   std::vector<std::uint32_t> pixels;
 };
 
+// Read from the pixels themselves, not from what the control claims.
+bool EveryPixelOpaque(effects::ConstImage image) {
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      if (At(image, x, y) >> 24 != 0xFF) return false;
+    }
+  }
+  return true;
+}
+
 bool SameFrame(effects::ConstImage a, effects::ConstImage b) {
   return a.width == b.width && a.height == b.height && effects::Checksum(a) == effects::Checksum(b) &&
          std::equal(a.pixels, a.pixels + a.width * a.height, b.pixels);
@@ -164,6 +174,61 @@ TEST_F(PictureControl, AHiddenControlStartsItsTransitionFromNothing) {
   const std::uint32_t halfway = At(image.CurrentFrame(), 50, 40);
   EXPECT_GT(halfway >> 24, 0u);
   EXPECT_LT(halfway >> 24, 255u) << "faded in from a clear control, not from the design picture";
+}
+
+TEST_F(PictureControl, AFrameCountsAsOpaqueOnlyWhenItCoversTheWholeControl) {
+  WriteDesignPicture();
+  image.SetVisible(true);
+  image.SetProperty(fx::kStretch, fx::kFit);
+  EXPECT_FALSE(image.FrameOpaque()) << "the fitted design picture leaves its surroundings clear";
+  EXPECT_FALSE(EveryPixelOpaque(image.CurrentFrame()));
+  // A picture with a transparent hole: the window's colour fills around it and shows through.
+  auto holed = std::make_shared<Picture>(*SolidPicture(4, 4, 0xFF00FF00u));
+  holed->pixels[5] = 0;
+  image.SetPicture(holed);
+  EXPECT_TRUE(image.FrameOpaque());
+  EXPECT_TRUE(EveryPixelOpaque(image.CurrentFrame()));
+  image.SetPicture(nullptr);
+  EXPECT_FALSE(image.FrameOpaque()) << "the empty picture shows nothing";
+  EXPECT_FALSE(EveryPixelOpaque(image.CurrentFrame()));
+}
+
+TEST_F(PictureControl, ATransitionIsOpaqueWhenItStartsFromAnOpaqueFrame) {
+  WriteDesignPicture();
+  image.SetVisible(true);
+  image.SetProperty(fx::kStretch, fx::kFit);
+  Change(SolidPicture(4, 4, 0xFF0000FFu), 1, 84);  // from the design picture, clear around it
+  s.sim.Advance(1000);
+  EXPECT_FALSE(image.FrameOpaque());
+  EXPECT_FALSE(EveryPixelOpaque(image.CurrentFrame()));
+  s.sim.Advance(2000);
+  ASSERT_FALSE(image.TransitionPlaying());
+  EXPECT_TRUE(image.FrameOpaque());
+  // From one picture to the next, for effects that blend, move, scale and band; the frame stays
+  // opaque when the control changes size on the way.
+  for (const int effect : {84, 85, 21, 77, 83, 98, 106}) {
+    SCOPED_TRACE(testing::Message() << "effect " << effect);
+    Change(SolidPicture(3, 5, effect % 2 ? 0xFFFF0000u : 0xFF00FF00u), 1, effect);
+    s.sim.Advance(700);
+    EXPECT_TRUE(image.FrameOpaque());
+    EXPECT_TRUE(EveryPixelOpaque(image.CurrentFrame()));
+    image.SetWidth(image.Width() == 1500 ? 2250 : 1500);
+    s.sim.Advance(700);
+    EXPECT_TRUE(image.FrameOpaque());
+    EXPECT_TRUE(EveryPixelOpaque(image.CurrentFrame()));
+    s.sim.Advance(1200);
+    ASSERT_FALSE(image.TransitionPlaying());
+  }
+}
+
+TEST_F(PictureControl, AHiddenControlsTransitionIsNotOpaque) {
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
+  image.SetVisible(false);
+  Change(SolidPicture(4, 4, 0xFF00FF00u), 1, 84);
+  image.SetVisible(true);
+  s.sim.Advance(1000);
+  EXPECT_FALSE(image.FrameOpaque()) << "it fades in from nothing";
+  EXPECT_FALSE(EveryPixelOpaque(image.CurrentFrame()));
 }
 
 TEST_F(PictureControl, ATransitionGoesOnAtANewSize) {

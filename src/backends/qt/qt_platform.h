@@ -11,6 +11,7 @@
 
 #include "backends/qt/dbus_session.h"
 #include "platform/cursor_display_count.h"
+#include "platform/frame_schedule.h"
 #include "platform/platform.h"
 
 class QTimer;
@@ -88,6 +89,7 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
 
  private:
   void ApplyCursor();
+  void ScheduleFrame();
 
   std::map<Hwnd, QtFormView*> views_;
   std::map<Timer*, QPointer<QTimer>> timers_;
@@ -95,6 +97,7 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   CursorDisplayCount cursor_;
   QElapsedTimer clock_;
   QTimer* frameTimer_ = nullptr;
+  FrameSchedule frameSchedule_;
   std::function<void(std::int64_t)> onFrame_;
   bool cursorBlanked_ = false;
   bool saverSuspended_ = false;

@@ -1,9 +1,9 @@
 #include "app/driver_session.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "app/driver_error.h"
+#include "platform/file_path.h"
 #include "startup/main_mode.h"
 
 namespace velvora::driver {
@@ -12,9 +12,9 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string MakeTempFolder() {
-  std::string pattern = (fs::temp_directory_path() / "velvora-sim-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw ScriptError("cannot create a temporary program folder");
-  return pattern;
+  std::string folder = CreateFreshTempFolder("velvora-sim-");
+  if (folder.empty()) throw ScriptError("cannot create a temporary program folder");
+  return folder;
 }
 
 // What a script has told the platform so far, moved to the platform of a new process.
@@ -42,14 +42,14 @@ Session::~Session() {
   program_.reset();  // before the platform it runs on
   sim_.reset();
   std::error_code ec;
-  fs::remove_all(ownFolder_, ec);
+  fs::remove_all(FilePath(ownFolder_), ec);
 }
 
 std::string Session::PathInFolder(const std::string& name) const {
-  if (name.empty() || fs::path(name).is_absolute()) {
+  if (name.empty() || FilePath(name).has_root_path()) {  // "/x" and "C:x" name no file of the folder
     throw ScriptError("file names are relative to the program folder: \"" + name + "\"");
   }
-  return (fs::path(folder_) / name).string();
+  return Utf8Path(FilePath(folder_) / FilePath(name));
 }
 
 void Session::NewPlatform(const std::string& folder) {
@@ -63,8 +63,8 @@ void Session::NewPlatform(const std::string& folder) {
 void Session::UseFolder(const std::string& folder) {
   if (Running()) throw ScriptError("the program folder cannot change while the program runs");
   std::error_code ec;
-  if (!fs::is_directory(folder, ec)) throw ScriptError("no such folder: " + folder);
-  NewPlatform(fs::absolute(folder).lexically_normal().string());
+  if (!fs::is_directory(FilePath(folder), ec)) throw ScriptError("no such folder: " + folder);
+  NewPlatform(Utf8Path(fs::absolute(FilePath(folder)).lexically_normal()));
 }
 
 void Session::Start(const std::string& commandLine) {

@@ -43,6 +43,7 @@ class Program {
   System& sys() const { return platform_.system; }
   Toolkit& toolkit() const { return platform_.toolkit; }
   SettingsStore& store() const { return platform_.store; }
+  const CodePage& codePage() const { return platform_.codePage; }
   // The text after the program's name, exactly as the host gave it.
   const std::string& Command() const { return commandLine_; }
   float Rnd() { return random_.Next(); }

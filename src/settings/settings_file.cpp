@@ -1,12 +1,13 @@
 #include "settings/settings_file.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <sstream>
 
+#include "platform/file_path.h"
 #include "platform/toolkit.h"
 #include "runtime/convert.h"
+#include "settings/durable_file.h"
 
 namespace velvora {
 namespace {
@@ -27,6 +28,20 @@ bool ReadLine(std::istream& in, std::string& buffer) {
   return true;
 }
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// The file's text as UTF-8; empty when it cannot be read (missing, a folder, no permission).
+std::string ReadText(const std::string& path, const CodePage& codePage) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(FilePath(path), ec)) return "";
+  std::ifstream file(FilePath(path), std::ios::binary);
+  std::ostringstream bytes;
+  if (file) bytes << file.rdbuf();
+  const std::string text = bytes.str();
+  if (text.starts_with(kUtf8Mark)) return text.substr(kUtf8Mark.size());
+  return codePage.ToUtf8(text);
+}
+
 std::string TrimBlanks(const std::string& s) {
   std::size_t first = s.find_first_not_of(' ');
   if (first == std::string::npos) return "";
@@ -39,9 +54,9 @@ std::string SettingsFilePath(const std::string& programFolder) {
   return programFolder + kPathSeparator + "Velvora.ini";
 }
 
-SettingsFileContents LoadSettingsFile(const std::string& path) {
+SettingsFileContents LoadSettingsFile(const std::string& path, const CodePage& codePage) {
   SettingsFileContents result;
-  std::ifstream in(path, std::ios::binary);
+  std::istringstream in(ReadText(path, codePage));
   std::string buffer;  // a read that fails leaves the buffer as it was
   if (in) ReadLine(in, buffer);
   result.intervalText = buffer;
@@ -60,41 +75,21 @@ SettingsFileContents LoadSettingsFile(const std::string& path) {
   return result;
 }
 
-std::string FormatSettingsFile(const SettingsToSave& s) {
-  std::string bytes;
-  auto line = [&bytes](const std::string& text) { bytes += text + "\r\n"; };
+std::string FormatSettingsFile(const SettingsToSave& s, const CodePage& codePage) {
+  std::string text;
+  auto line = [&text](const std::string& t) { text += t + "\r\n"; };
   line(s.intervalText);
   line(s.intervalUnit);
   line(" " + std::to_string(s.pictures.size()) + " ");
   if (s.fullWindow) line("FullWin");
   else if (s.centred) line("Random");
   for (const std::string& picture : s.pictures) line(picture);
-  return bytes;
+  if (std::optional<std::string> narrow = codePage.FromUtf8(text)) return *narrow;
+  return std::string(kUtf8Mark) + text;
 }
 
-bool SaveSettingsFile(const std::string& path, const SettingsToSave& settings) {
-  namespace fs = std::filesystem;
-  const std::string bytes = FormatSettingsFile(settings);
-  std::random_device entropy;
-  const std::string temp = path + ".tmp" + std::to_string(entropy() % 1000000);
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, path, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+bool SaveSettingsFile(const std::string& path, const SettingsToSave& settings, const CodePage& codePage) {
+  return ReplaceFileDurably(FilePath(path), FormatSettingsFile(settings, codePage));
 }
 
 }  // namespace velvora

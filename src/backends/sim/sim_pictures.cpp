@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "backends/sim/sim_platform.h"
+#include "platform/file_path.h"
 #include "runtime/errors.h"
 
 namespace velvora {
@@ -12,7 +13,7 @@ namespace velvora {
 PicturePtr SimPlatform::LoadPicture(const std::string& path) {
   if (path.empty()) return nullptr;
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) Raise(ErrorNumber::FileNotFound);
+  if (!std::filesystem::is_regular_file(FilePath(path), ec)) Raise(ErrorNumber::FileNotFound);
   int width = 0, height = 0, channels = 0;
   std::unique_ptr<stbi_uc, void (*)(void*)> rgba(stbi_load(path.c_str(), &width, &height, &channels, 4),
                                                  stbi_image_free);

@@ -40,7 +40,7 @@ TEST(SystemWindows, PreviewSequenceMakesTheWindowAChildThatFillsTheHost) {
   EXPECT_TRUE(style & WS_POPUP);
   sys.SetWindowLongA(saver.handle(), kGwlStyle, style | kWsChild);
   EXPECT_EQ(sys.SetParent(saver.handle(), host.handle()), FromHwnd(GetDesktopWindow()));
-  EXPECT_EQ(GetParent(saver.hwnd()), host.hwnd());
+  EXPECT_EQ(GetAncestor(saver.hwnd(), GA_PARENT), host.hwnd());
   sys.SetWindowLongA(saver.handle(), kGwlHwndParent, host.handle());
   EXPECT_EQ(sys.GetWindowLongA(saver.handle(), kGwlHwndParent), host.handle());
   EXPECT_NE(sys.SetWindowPos(saver.handle(), 0, 0, 0, client.right, client.bottom, 0x54), 0);

@@ -29,4 +29,13 @@ TestWindow::~TestWindow() {
 
 Hwnd TestWindow::handle() const { return win32::FromHwnd(hwnd_); }
 
+HWND WaitForTaskbar() {
+  const TestWindow starter(10, 10);  // brings up the desktop
+  for (int i = 0; i < 100; ++i) {
+    if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) return taskbar;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
 }  // namespace velvora::test

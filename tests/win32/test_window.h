@@ -25,6 +25,10 @@ class TestWindow {
   HWND hwnd_ = nullptr;
 };
 
+// The taskbar, or null when there is none. Wine's comes with the desktop process, which the
+// first window of a session starts: this waits up to five seconds for it.
+HWND WaitForTaskbar();
+
 }  // namespace velvora::test
 
 // Without a display a test of real windows skips; where VELVORA_REQUIRE_WINDOWS is set (tools/check

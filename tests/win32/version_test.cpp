@@ -69,7 +69,7 @@ TEST(WindowsVersion, TaskbarGuardsDisableAndRestoreTheTaskbarOnFamilyZeroOnly) {
   SimPlatform sim(folder.Path());  // the toolkit and store the guards do not use
   Win32System sys;
   Program program(Platform{sys, sim, sim}, "/s");
-  const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  const HWND taskbar = test::WaitForTaskbar();
   if (!taskbar) WITHOUT_DISPLAY("no taskbar");
   ASSERT_TRUE(IsWindowEnabled(taskbar));
 

@@ -100,6 +100,8 @@ std::int32_t Win32System::GetVersionExA(OsVersionInfo& info) {
   return result;
 }
 
+std::int32_t Win32System::IsWindow(Hwnd window) { return ::IsWindow(ToHwnd(window)); }
+
 void Win32System::LoadPasswordServices() {
   if (servicesLooked_) return;
   servicesLooked_ = true;

@@ -28,6 +28,7 @@ class Win32System final : public System {
   std::int32_t IsWindowEnabled(Hwnd window) override;
   std::int32_t EnableWindow(Hwnd window, std::int32_t enable) override;
   std::int32_t GetVersionExA(OsVersionInfo& info) override;
+  std::int32_t IsWindow(Hwnd window) override;
   bool HasPasswordServices() override;
   std::int32_t PwdChangePasswordA(const char* regKey, Hwnd parent, std::int32_t reserved1,
                                   std::int32_t reserved2) override;

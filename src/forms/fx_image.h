@@ -48,8 +48,14 @@ class FXImage : public Control {
   // A property read back as a 32-bit integer (0 when unset).
   std::int32_t PropertyLong(int dispId) const;
 
-  // Repaints; the first repaint after a new picture starts the transition to it.
+  // Repaints; the first repaint after a new picture starts the transition to it (a follower's
+  // transitions start with its leader's).
   void Refresh() override;
+  // Shows what another picture control shows, at this control's own size: its picture (the same
+  // decoded picture, never decoded again), its design picture, its effect settings and the
+  // transition it plays, from the same start on the frame clock, so both show the same progress
+  // on every frame. A transition under way is joined where it is.
+  void Follow(Control& leader) override;
   void PlatformPixelSize(int width, int height) override;
   // The window's background colour changed: it fills the control around its picture.
   void BackgroundChanged();
@@ -83,8 +89,14 @@ class FXImage : public Control {
   std::uint32_t Argb(std::int32_t colourWord) const;
   // What the control shows changed: forget what was composed and tell the view.
   void ContentChanged();
-  void StartTransition();
+  void StartTransition(std::int64_t startMs);
   void StopTransition();
+  // Joins the transition `leader` plays, from where it is.
+  void JoinTransition(const FXImage& leader);
+  template <class Each>
+  void ForEachFollower(Each each) {
+    for (Control* follower : Followers()) each(static_cast<FXImage&>(*follower));
+  }
 
   PicturePtr picture_;
   bool pictureAssigned_ = false;

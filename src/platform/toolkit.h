@@ -43,6 +43,13 @@ struct TwipsRect {
   float left = 0, top = 0, width = 0, height = 0;
 };
 
+// A monitor of the desktop: its whole area (panels included) in twips, in the desktop's
+// coordinates; windows are placed in the same ones.
+struct Monitor {
+  TwipsRect area;
+  bool primary = false;
+};
+
 // The run-time error box as the core words it.
 struct ErrorBox {
   int number = 0;
@@ -80,6 +87,10 @@ class Toolkit {
   virtual void ShowErrorBox(const ErrorBox& box) = 0;
   // The part of the screen that windows are placed in (without the desktop's panels).
   virtual TwipsRect WorkArea() = 0;
+  // The monitors now, one of them the primary. When they change (one comes or goes, moves,
+  // changes size, or another becomes the primary) the backend tells the program through its
+  // entry Program::MonitorsChanged.
+  virtual std::vector<Monitor> Monitors() = 0;
   // The folder that holds the program file, without a trailing separator.
   virtual std::string ProgramFolder() = 0;
   // The roots a user can browse: "C:\" style drives on Windows, "/" and mount points elsewhere.

@@ -93,6 +93,7 @@ void frmSaver::ChangePic() {
   try {
     if (PicIndex == Setup().List1.ListCount()) PicIndex = 0;
     PlaceForChange();
+    mirrors_.PlaceForChange();
     if (!LoadNextPicture()) return;
     SetUpEffect();
     Image1.Refresh();

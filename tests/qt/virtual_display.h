@@ -18,12 +18,17 @@ namespace velvora::test {
 // A virtual X server for one test.
 class VirtualDisplay {
  public:
-  VirtualDisplay();
+  // One screen of this size (Xvfb's WIDTHxHEIGHTxDEPTH). The display keeps a connection of
+  // its own open, so the server never resets and monitors set on it stay while it lives.
+  explicit VirtualDisplay(const QString& screen = "1024x768x24");
   ~VirtualDisplay();
   VirtualDisplay(const VirtualDisplay&) = delete;
   VirtualDisplay& operator=(const VirtualDisplay&) = delete;
   Display* display() const { return display_; }
   const QString& name() const { return name_; }
+  // Runs xrandr on the display ("--setmonitor", "RIGHT", "1024/271x768/203+1280+0", "none");
+  // false when it failed or is missing.
+  bool Xrandr(const QStringList& args) const;
   // What the screen shows now, windows of every client included.
   QImage Screenshot() const;
   // A mapped window of the test's own at 10, 10, for the program to draw into; its X id.

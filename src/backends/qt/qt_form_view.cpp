@@ -1,5 +1,6 @@
 #include "backends/qt/qt_form_view.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -156,6 +157,20 @@ TwipsRect QtFormView::Frame() const {
 }
 
 void QtFormView::MoveFrame(float left, float top) { window_->move(ToPixels(left), ToPixels(top)); }
+
+// Full screen on the monitor's screen, the geometry set first so that it also covers the
+// monitor where no window manager would; it does not take the focus from the window that has it.
+void QtFormView::CoverMonitor(const TwipsRect& monitor) {
+  const QRect area(ToPixels(monitor.left), ToPixels(monitor.top), ToPixels(monitor.width), ToPixels(monitor.height));
+  SetTopmost();
+  if (QScreen* screen = QGuiApplication::screenAt(area.center())) window_->setScreen(screen);
+  window_->setAttribute(Qt::WA_ShowWithoutActivating, !window_->isVisible());
+  window_->setGeometry(area);
+  window_->showFullScreen();
+  // The stay-on-top flag made the native window afresh inside the show: the pointer is blank
+  // over the new one from the start, not only once the show event's timer runs.
+  NativeWindowMade();
+}
 
 void QtFormView::ShowAsDesigned() {
   if (embedded_) {

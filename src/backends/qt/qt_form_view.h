@@ -32,6 +32,7 @@ class QtFormView final : public FormView {
   void ControlChanged(Control& control, Prop what) override;
   TwipsRect Frame() const override;
   void MoveFrame(float left, float top) override;
+  void CoverMonitor(const TwipsRect& monitor) override;
 
   Form& form() const { return form_; }
   QWidget* window() const;

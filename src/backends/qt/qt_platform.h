@@ -72,6 +72,7 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   void DoEvents() override;
   void ShowErrorBox(const ErrorBox& box) override;
   TwipsRect WorkArea() override;
+  std::vector<Monitor> Monitors() override;
   std::string ProgramFolder() override;
   std::vector<std::string> Drives() override;
   void Quit() override;

@@ -1,0 +1,135 @@
+// The slideshow on two monitors of one virtual X screen: both show the show, the pointer is
+// blank over both, a move on the second ends it, and a monitor that comes or goes while it runs
+// is covered or dropped. Skipped where xrandr is missing (tools/install-packages installs it).
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QRect>
+#include <vector>
+
+#include "qt_fixture.h"
+#include "virtual_display.h"
+
+#include <X11/Xlib.h>
+
+namespace velvora::test {
+namespace {
+
+const QRect kLeft(0, 0, 1280, 800);    // the primary
+const QRect kRight(1280, 0, 1024, 768);
+
+class TwoMonitors {
+ public:
+  TwoMonitors() : x("2304x800x24") {
+    ready = x.display() && x.Xrandr({"--setmonitor", "*LEFT", "1280/338x800/211+0+0", "screen"}) && AddRight();
+  }
+  bool AddRight() const { return x.Xrandr({"--setmonitor", "RIGHT", "1024/271x768/203+1280+0", "none"}); }
+  bool RemoveRight() const { return x.Xrandr({"--delmonitor", "RIGHT"}); }
+
+  // Where the program's visible windows lie on the screen.
+  std::vector<QRect> WindowsOf(const ProgramRun& run) const {
+    std::vector<QRect> found;
+    const QString ids =
+        ProgramRun::Tool(x, {"search", "--onlyvisible", "--pid", QString::number(run.process.processId())});
+    for (const QString& id : ids.split('\n', Qt::SkipEmptyParts)) {
+      XWindowAttributes a{};
+      ::Window child = 0;
+      int left = 0, top = 0;
+      if (!XGetWindowAttributes(x.display(), id.toULong(), &a)) continue;
+      XTranslateCoordinates(x.display(), id.toULong(), DefaultRootWindow(x.display()), 0, 0, &left, &top, &child);
+      found.emplace_back(left, top, a.width, a.height);
+    }
+    return found;
+  }
+  bool Covered(const ProgramRun& run, const std::vector<QRect>& areas) const {
+    return WaitFor([&] {
+      std::vector<QRect> windows = WindowsOf(run);
+      if (windows.size() != areas.size()) return false;
+      for (const QRect& area : areas) {
+        if (std::find(windows.begin(), windows.end(), area) == windows.end()) return false;
+      }
+      return true;
+    }, 10000);
+  }
+
+  VirtualDisplay x;
+  bool ready = false;
+};
+
+#define REQUIRE_MONITORS(m)                     \
+  REQUIRE_DISPLAY((m).x);                       \
+  if (!(m).ready) GTEST_SKIP() << "xrandr missing, or it could not set the monitors"
+
+// Red and blue pictures, changing every two seconds, fitted.
+void TwoPictures(ProgramRun& run) {
+  for (const char* name : {"red.png", "blue.png"}) {
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(name[0] == 'r' ? Qt::red : Qt::blue);
+    picture.save(QString::fromStdString(run.folder / name));
+  }
+  run.folder.Write("Velvora.ini", "1\r\nSec\r\n2\r\nFullWin\r\n" + (run.folder / "blue.png") + "\r\n" +
+                                      (run.folder / "red.png") + "\r\n");
+}
+
+// One of the two pictures, as the screen shows it.
+bool APicture(QRgb pixel) { return pixel == qRgb(255, 0, 0) || pixel == qRgb(0, 0, 255); }
+
+TEST(QtEndToEnd, TheSlideshowCoversBothMonitorsAndAMoveOnTheSecondEndsIt) {
+  TwoMonitors m;
+  REQUIRE_MONITORS(m);
+  ProgramRun run(m.x);
+  TwoPictures(run);
+  QElapsedTimer clock;
+  clock.start();
+  run.Start("/s");
+  ASSERT_TRUE(m.Covered(run, {kLeft, kRight}));
+  // The first picture comes with the sixth second; its transition lasts at most 2.5 s.
+  WaitFor([&] { return clock.elapsed() > 9000; }, 12000);
+  const QImage screen = m.x.Screenshot();
+  SaveArtefact(screen.copy(kLeft), "two_monitors_left");
+  SaveArtefact(screen.copy(kRight), "two_monitors_right");
+  EXPECT_TRUE(APicture(screen.pixel(kLeft.center()))) << std::hex << screen.pixel(kLeft.center());
+  EXPECT_TRUE(APicture(screen.pixel(kRight.center()))) << std::hex << screen.pixel(kRight.center());
+  // The 4:3 picture fitted on the 1024 x 768 monitor fills it; on the 1280 x 800 one the
+  // window's colour shows beside it.
+  EXPECT_TRUE(APicture(screen.pixel(kRight.left() + 2, kRight.top() + 400)));
+  EXPECT_FALSE(APicture(screen.pixel(kLeft.left() + 2, kLeft.top() + 400)));
+
+  // The pointer starts in the middle of the X screen, over the primary; any move reaches the
+  // show, so the second monitor is only visited by the moves that end it.
+  int left = 0, top = 0, unused = 0;
+  ::Window root = 0, child = 0;
+  unsigned mask = 0;
+  XQueryPointer(m.x.display(), DefaultRootWindow(m.x.display()), &root, &child, &left, &top, &unused, &unused, &mask);
+  ASSERT_TRUE(kLeft.contains(left, top));
+  EXPECT_TRUE(ReadPointer(m.x.display()).Blank()) << "over the primary";
+  ProgramRun::Tool(m.x, {"mousemove", "1500", "300"});
+  EXPECT_FALSE(run.Ended(1000)) << "one move only records the place";
+  EXPECT_TRUE(ReadPointer(m.x.display()).Blank()) << "over the second monitor";
+  ProgramRun::Tool(m.x, {"mousemove", "1600", "350"});
+  ASSERT_TRUE(run.Ended(10000));
+  EXPECT_EQ(run.process.exitCode(), 0);
+  EXPECT_FALSE(ReadPointer(m.x.display()).Blank());
+}
+
+TEST(QtEndToEnd, AMonitorThatComesOrGoesDuringTheSlideshowIsCoveredOrDropped) {
+  TwoMonitors m;
+  REQUIRE_MONITORS(m);
+  ASSERT_TRUE(m.RemoveRight());
+  ProgramRun run(m.x);
+  run.Start("/s");
+  ASSERT_TRUE(m.Covered(run, {kLeft}));
+  ASSERT_TRUE(m.AddRight());
+  ASSERT_TRUE(m.Covered(run, {kLeft, kRight}));
+  ProgramRun::Tool(m.x, {"mousemove", "1500", "300"});
+  EXPECT_TRUE(ReadPointer(m.x.display()).Blank());
+  ASSERT_TRUE(m.RemoveRight());
+  EXPECT_TRUE(m.Covered(run, {kLeft}));
+  EXPECT_EQ(run.process.state(), QProcess::Running);
+  run.process.terminate();
+  EXPECT_TRUE(run.Ended(10000));
+}
+
+}  // namespace
+}  // namespace velvora::test

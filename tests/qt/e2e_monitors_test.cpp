@@ -64,17 +64,6 @@ class TwoMonitors {
   REQUIRE_DISPLAY((m).x);                       \
   if (!(m).ready) GTEST_SKIP() << "xrandr missing, or it could not set the monitors"
 
-// Red and blue pictures, changing every two seconds, fitted.
-void TwoPictures(ProgramRun& run) {
-  for (const char* name : {"red.png", "blue.png"}) {
-    QImage picture(64, 48, QImage::Format_RGB32);
-    picture.fill(name[0] == 'r' ? Qt::red : Qt::blue);
-    picture.save(QString::fromStdString(run.folder / name));
-  }
-  run.folder.Write("Velvora.ini", "1\r\nSec\r\n2\r\nFullWin\r\n" + (run.folder / "blue.png") + "\r\n" +
-                                      (run.folder / "red.png") + "\r\n");
-}
-
 // One of the two pictures, as the screen shows it.
 bool APicture(QRgb pixel) { return pixel == qRgb(255, 0, 0) || pixel == qRgb(0, 0, 255); }
 
@@ -82,7 +71,7 @@ TEST(QtEndToEnd, TheSlideshowCoversBothMonitorsAndAMoveOnTheSecondEndsIt) {
   TwoMonitors m;
   REQUIRE_MONITORS(m);
   ProgramRun run(m.x);
-  TwoPictures(run);
+  run.RedAndBluePictures();
   QElapsedTimer clock;
   clock.start();
   run.Start("/s");

@@ -109,6 +109,15 @@ void ProgramRun::Start(const QString& commandLine) {
   process.waitForStarted();
 }
 
+void ProgramRun::RedAndBluePictures() {
+  for (const char* name : {"a.png", "b.png"}) {
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(name[0] == 'a' ? Qt::red : Qt::blue);
+    picture.save(QString::fromStdString(folder / name));
+  }
+  folder.Write("Velvora.ini", "1\r\nSec\r\n2\r\nFullWin\r\n" + (folder / "a.png") + "\r\n" + (folder / "b.png") + "\r\n");
+}
+
 bool ProgramRun::Ended(int ms) {
   return WaitFor([&] { return process.state() == QProcess::NotRunning; }, ms);
 }

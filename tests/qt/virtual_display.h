@@ -56,6 +56,9 @@ class ProgramRun {
   bool Ended(int ms);
   // The program's visible top-level window, found by its process id.
   QString Window(const VirtualDisplay& x);
+  // A settings file with two pictures beside the program, red "a.png" and blue "b.png" (64 x 48),
+  // changing every second, fitted to the window.
+  void RedAndBluePictures();
   // Runs xdotool on the display; returns what it printed.
   static QString Tool(const VirtualDisplay& x, const QStringList& args);
 

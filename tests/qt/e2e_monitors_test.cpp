@@ -27,6 +27,13 @@ class TwoMonitors {
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     ready = x.display() && x.Xrandr({"--setmonitor", "*LEFT", "1280/338x800/211+0+0", "screen"}) && AddRight();
   }
+  // The primary to the right of the other, so that it does not start at the screen's 0, 0.
+  explicit TwoMonitors(const QRect& primary, const QRect& other) : x("2304x800x24") {
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    const auto spec = [](const QRect& r) { return QString("%1/300x%2/200+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()); };
+    ready = x.display() && x.Xrandr({"--setmonitor", "OTHER", spec(other), "screen"}) &&
+            x.Xrandr({"--setmonitor", "*PRIMARY", spec(primary), "none"});
+  }
   bool AddRight() const { return x.Xrandr({"--setmonitor", "RIGHT", "1024/271x768/203+1280+0", "none"}); }
   bool RemoveRight() const { return x.Xrandr({"--delmonitor", "RIGHT"}); }
 
@@ -103,6 +110,27 @@ TEST(QtEndToEnd, TheSlideshowCoversBothMonitorsAndAMoveOnTheSecondEndsIt) {
   ASSERT_TRUE(run.Ended(10000));
   EXPECT_EQ(run.process.exitCode(), 0);
   EXPECT_FALSE(ReadPointer(m.x.display()).Blank());
+}
+
+// On a Windows desktop the primary monitor starts at 0, 0; under X another may lie left of it.
+// The slideshow window still shows the show there, not its backdrop pushed off the window.
+TEST(QtEndToEnd, APrimaryRightOfTheOtherMonitorShowsTheShowToo) {
+  const QRect primary(1024, 0, 1280, 800), other(0, 0, 1024, 768);
+  TwoMonitors m(primary, other);
+  REQUIRE_MONITORS(m);
+  ProgramRun run(m.x);
+  run.RedAndBluePictures();
+  QElapsedTimer clock;
+  clock.start();
+  run.Start("/s");
+  ASSERT_TRUE(m.Covered(run, {primary, other}));
+  WaitFor([&] { return clock.elapsed() > 9000; }, 12000);
+  const QImage screen = m.x.Screenshot();
+  SaveArtefact(screen, "two_monitors_primary_right");
+  EXPECT_TRUE(APicture(screen.pixel(primary.center()))) << std::hex << screen.pixel(primary.center());
+  EXPECT_TRUE(APicture(screen.pixel(other.center()))) << std::hex << screen.pixel(other.center());
+  run.process.terminate();
+  EXPECT_TRUE(run.Ended(10000));
 }
 
 TEST(QtEndToEnd, AMonitorThatComesOrGoesDuringTheSlideshowIsCoveredOrDropped) {

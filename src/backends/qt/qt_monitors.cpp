@@ -12,11 +12,16 @@
 
 namespace velvora::qt {
 
+QPoint DesktopOrigin() {
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  return primary ? primary->geometry().topLeft() : QPoint();
+}
+
 std::vector<Monitor> QtPlatform::Monitors() {
   std::vector<Monitor> monitors;
   const QScreen* primary = QGuiApplication::primaryScreen();
   for (const QScreen* screen : QGuiApplication::screens()) {
-    const QRect area = screen->geometry();
+    const QRect area = screen->geometry().translated(-DesktopOrigin());
     monitors.push_back({{ToTwips(area.x()), ToTwips(area.y()), ToTwips(area.width()), ToTwips(area.height())},
                         screen == primary});
   }

@@ -13,6 +13,7 @@
 #include "forms/controls.h"
 #include "forms/program.h"
 #include "backends/qt/qt_form_view.h"
+#include "backends/qt/qt_monitors.h"
 #include "backends/qt/qt_units.h"
 #include "backends/qt/x11_display.h"
 
@@ -86,7 +87,7 @@ void QtPlatform::TimerRemoved(Timer& timer) {
 TwipsRect QtPlatform::WorkArea() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
-  const QRect area = screen->availableGeometry();
+  const QRect area = screen->availableGeometry().translated(-DesktopOrigin());
   return {ToTwips(area.x()), ToTwips(area.y()), ToTwips(area.width()), ToTwips(area.height())};
 }
 

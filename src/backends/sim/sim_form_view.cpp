@@ -22,7 +22,10 @@ void SimView::MoveFrame(float left, float top) {
 
 void SimView::CoverMonitor(const TwipsRect& monitor) {
   placed_ = true;
-  if (SimPlatform::Window* window = sim_.FindWindow(handle_)) window->shown = true;
+  if (SimPlatform::Window* window = sim_.FindWindow(handle_)) {
+    window->shown = true;
+    window->topmost = true;
+  }
   form_.PlatformGeometry(monitor.left, monitor.top, monitor.width, monitor.height);
   form_.PlatformVisible(true);
 }

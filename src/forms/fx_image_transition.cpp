@@ -70,6 +70,7 @@ void FXImage::StartTransition(std::int64_t startMs) {
 void FXImage::JoinTransition(const FXImage& leader) {
   if (!leader.clock_) return;
   from_ = leader.from_;
+  fromOpaque_ = leader.fromOpaque_;
   ScaleTo(from_, pixelWidth_, pixelHeight_);
   params_ = leader.params_;
   durationMs_ = leader.durationMs_;

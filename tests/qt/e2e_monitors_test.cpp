@@ -21,21 +21,26 @@ const QRect kRight(1280, 0, 1024, 768);
 
 class TwoMonitors {
  public:
-  TwoMonitors() : x("2304x800x24") {
+  explicit TwoMonitors(const QRect& primary = kLeft, const QRect& other = kRight) : x("2304x800x24"), other_(other) {
     // The program's windows come and go while they are looked at: a window gone meanwhile is
     // no error that ends the test.
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    ready = x.display() && x.Xrandr({"--setmonitor", "*LEFT", "1280/338x800/211+0+0", "screen"}) && AddRight();
+    ready = x.display() && x.Xrandr({"--setmonitor", "*PRIMARY", Spec(primary), "screen"}) && AddOther();
   }
-  // The primary to the right of the other, so that it does not start at the screen's 0, 0.
-  explicit TwoMonitors(const QRect& primary, const QRect& other) : x("2304x800x24") {
-    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    const auto spec = [](const QRect& r) { return QString("%1/300x%2/200+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()); };
-    ready = x.display() && x.Xrandr({"--setmonitor", "OTHER", spec(other), "screen"}) &&
-            x.Xrandr({"--setmonitor", "*PRIMARY", spec(primary), "none"});
+  bool AddOther() const { return x.Xrandr({"--setmonitor", "OTHER", Spec(other_), "none"}); }
+  bool RemoveOther() const { return x.Xrandr({"--delmonitor", "OTHER"}); }
+
+  // Starts the red and blue show; what the screen shows once it covers `areas` and its first
+  // picture has come in (with the sixth second, its transition lasting at most 2.5 s).
+  QImage ShowStarted(ProgramRun& run, const std::vector<QRect>& areas) const {
+    run.RedAndBluePictures();
+    QElapsedTimer clock;
+    clock.start();
+    run.Start("/s");
+    if (!Covered(run, areas)) return {};
+    WaitFor([&] { return clock.elapsed() > 9000; }, 12000);
+    return x.Screenshot();
   }
-  bool AddRight() const { return x.Xrandr({"--setmonitor", "RIGHT", "1024/271x768/203+1280+0", "none"}); }
-  bool RemoveRight() const { return x.Xrandr({"--delmonitor", "RIGHT"}); }
 
   // Where the program's visible windows lie on the screen.
   std::vector<QRect> WindowsOf(const ProgramRun& run) const {
@@ -65,6 +70,13 @@ class TwoMonitors {
 
   VirtualDisplay x;
   bool ready = false;
+
+ private:
+  // xrandr's WIDTH/MMxHEIGHT/MM+X+Y.
+  static QString Spec(const QRect& r) {
+    return QString("%1/300x%2/200+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+  }
+  QRect other_;
 };
 
 #define REQUIRE_MONITORS(m)                     \
@@ -78,14 +90,8 @@ TEST(QtEndToEnd, TheSlideshowCoversBothMonitorsAndAMoveOnTheSecondEndsIt) {
   TwoMonitors m;
   REQUIRE_MONITORS(m);
   ProgramRun run(m.x);
-  run.RedAndBluePictures();
-  QElapsedTimer clock;
-  clock.start();
-  run.Start("/s");
-  ASSERT_TRUE(m.Covered(run, {kLeft, kRight}));
-  // The first picture comes with the sixth second; its transition lasts at most 2.5 s.
-  WaitFor([&] { return clock.elapsed() > 9000; }, 12000);
-  const QImage screen = m.x.Screenshot();
+  const QImage screen = m.ShowStarted(run, {kLeft, kRight});
+  ASSERT_FALSE(screen.isNull()) << "both monitors covered";
   SaveArtefact(screen.copy(kLeft), "two_monitors_left");
   SaveArtefact(screen.copy(kRight), "two_monitors_right");
   EXPECT_TRUE(APicture(screen.pixel(kLeft.center()))) << std::hex << screen.pixel(kLeft.center());
@@ -119,13 +125,8 @@ TEST(QtEndToEnd, APrimaryRightOfTheOtherMonitorShowsTheShowToo) {
   TwoMonitors m(primary, other);
   REQUIRE_MONITORS(m);
   ProgramRun run(m.x);
-  run.RedAndBluePictures();
-  QElapsedTimer clock;
-  clock.start();
-  run.Start("/s");
-  ASSERT_TRUE(m.Covered(run, {primary, other}));
-  WaitFor([&] { return clock.elapsed() > 9000; }, 12000);
-  const QImage screen = m.x.Screenshot();
+  const QImage screen = m.ShowStarted(run, {primary, other});
+  ASSERT_FALSE(screen.isNull()) << "both monitors covered";
   SaveArtefact(screen, "two_monitors_primary_right");
   EXPECT_TRUE(APicture(screen.pixel(primary.center()))) << std::hex << screen.pixel(primary.center());
   EXPECT_TRUE(APicture(screen.pixel(other.center()))) << std::hex << screen.pixel(other.center());
@@ -136,15 +137,15 @@ TEST(QtEndToEnd, APrimaryRightOfTheOtherMonitorShowsTheShowToo) {
 TEST(QtEndToEnd, AMonitorThatComesOrGoesDuringTheSlideshowIsCoveredOrDropped) {
   TwoMonitors m;
   REQUIRE_MONITORS(m);
-  ASSERT_TRUE(m.RemoveRight());
+  ASSERT_TRUE(m.RemoveOther());
   ProgramRun run(m.x);
   run.Start("/s");
   ASSERT_TRUE(m.Covered(run, {kLeft}));
-  ASSERT_TRUE(m.AddRight());
+  ASSERT_TRUE(m.AddOther());
   ASSERT_TRUE(m.Covered(run, {kLeft, kRight}));
   ProgramRun::Tool(m.x, {"mousemove", "1500", "300"});
   EXPECT_TRUE(ReadPointer(m.x.display()).Blank());
-  ASSERT_TRUE(m.RemoveRight());
+  ASSERT_TRUE(m.RemoveOther());
   EXPECT_TRUE(m.Covered(run, {kLeft}));
   EXPECT_EQ(run.process.state(), QProcess::Running);
   run.process.terminate();

@@ -1,6 +1,5 @@
 #include "forms/control.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "forms/form.h"

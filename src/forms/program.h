@@ -4,8 +4,8 @@
 // modal boxes, and End.
 //
 // A backend reaches the program only through its entries (Dispatch, Raise, TimerTick,
-// MonitorsChanged, Terminate). None of them throws: whatever a handler lets escape is dealt with inside, so a
-// backend's event code (a window procedure, a Qt event handler) is never unwound.
+// MonitorsChanged, Terminate). None of them throws: whatever a handler lets escape is dealt with
+// inside, so a backend's event code (a window procedure, a Qt event handler) is never unwound.
 #include <functional>
 #include <map>
 #include <memory>

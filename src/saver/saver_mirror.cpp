@@ -13,7 +13,26 @@ bool SameArea(const TwipsRect& a, const TwipsRect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
 
-bool Covers(const SaverMirror& view, const TwipsRect& area) { return SameArea(view.Monitor(), area); }
+bool Listed(const std::vector<TwipsRect>& areas, const TwipsRect& area) {
+  return std::any_of(areas.begin(), areas.end(), [&](const TwipsRect& a) { return SameArea(a, area); });
+}
+
+const TwipsRect& PrimaryArea(const std::vector<Monitor>& monitors) {
+  const auto primary = std::find_if(monitors.begin(), monitors.end(), [](const Monitor& m) { return m.primary; });
+  return (primary == monitors.end() ? monitors.front() : *primary).area;
+}
+
+// The areas a view covers: every monitor's but the primary's (and any the primary's area already
+// covers, as a cloned output's), each once; a monitor without area has nothing to show.
+std::vector<TwipsRect> AreasForViews(const std::vector<Monitor>& monitors) {
+  const TwipsRect& primary = PrimaryArea(monitors);
+  std::vector<TwipsRect> areas;
+  for (const Monitor& m : monitors) {
+    const bool empty = !(m.area.width > 0 && m.area.height > 0);
+    if (!empty && !SameArea(m.area, primary) && !Listed(areas, m.area)) areas.push_back(m.area);
+  }
+  return areas;
+}
 
 }  // namespace
 
@@ -26,7 +45,9 @@ SaverMirror::SaverMirror(frmSaver& saver, const TwipsRect& monitor)
   Label1.Follow(saver.Label1);
   Image1.Follow(saver.Image1);
   Image11.Follow(saver.Image11);
-  const auto moved = [this](int button, int shift, float x, float y) { saver_.Form_MouseMove(button, shift, x, y); };
+  const auto moved = [this](int button, int shift, float x, float y) {
+    saver_.Form_MouseMove(button, shift, x, y);
+  };
   Image1.OnMouseMove = moved;
   Image2.OnMouseMove = moved;
 }
@@ -53,19 +74,14 @@ SaverMirrors::~SaverMirrors() = default;
 void SaverMirrors::Cover() {
   const std::vector<Monitor> monitors = saver_.program().toolkit().Monitors();
   if (monitors.empty()) return;  // none known (the desktop between two layouts): keep what is shown
-  const auto primaryAt = std::find_if(monitors.begin(), monitors.end(), [](const Monitor& m) { return m.primary; });
-  const TwipsRect primary = (primaryAt == monitors.end() ? monitors.front() : *primaryAt).area;
-  std::vector<TwipsRect> others;
-  for (const Monitor& m : monitors) {
-    const bool seen = std::any_of(others.begin(), others.end(), [&](const TwipsRect& a) { return SameArea(a, m.area); });
-    if (m.area.width > 0 && m.area.height > 0 && !SameArea(m.area, primary) && !seen) others.push_back(m.area);
+  const std::vector<TwipsRect> areas = AreasForViews(monitors);
+  std::erase_if(views_, [&](const std::unique_ptr<SaverMirror>& view) { return !Listed(areas, view->Monitor()); });
+  std::vector<TwipsRect> covered;
+  for (const auto& view : views_) covered.push_back(view->Monitor());
+  for (const TwipsRect& area : areas) {
+    if (!Listed(covered, area)) Open(area);
   }
-  std::erase_if(views_, [&](const std::unique_ptr<SaverMirror>& view) {
-    return std::none_of(others.begin(), others.end(), [&](const TwipsRect& a) { return Covers(*view, a); });
-  });
-  for (const TwipsRect& area : others) {
-    if (std::none_of(views_.begin(), views_.end(), [&](const auto& view) { return Covers(*view, area); })) Open(area);
-  }
+  const TwipsRect& primary = PrimaryArea(monitors);
   const TwipsRect shown{saver_.Left(), saver_.Top(), saver_.Width(), saver_.Height()};
   if (saver_.Visible() && saver_.View() && !SameArea(shown, primary)) saver_.View()->CoverMonitor(primary);
 }

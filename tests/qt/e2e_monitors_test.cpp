@@ -25,9 +25,9 @@ class TwoMonitors {
     // The program's windows come and go while they are looked at: a window gone meanwhile is
     // no error that ends the test.
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    ready = x.display() && x.Xrandr({"--setmonitor", "*PRIMARY", Spec(primary), "screen"}) && AddOther();
+    ready = x.display() && x.Xrandr({"--setmonitor", "*PRIMARY", XrandrGeometry(primary), "screen"}) && AddOther();
   }
-  bool AddOther() const { return x.Xrandr({"--setmonitor", "OTHER", Spec(other_), "none"}); }
+  bool AddOther() const { return x.Xrandr({"--setmonitor", "OTHER", XrandrGeometry(other_), "none"}); }
   bool RemoveOther() const { return x.Xrandr({"--delmonitor", "OTHER"}); }
 
   // Starts the red and blue show; what the screen shows once it covers `areas` and its first
@@ -73,7 +73,7 @@ class TwoMonitors {
 
  private:
   // xrandr's WIDTH/MMxHEIGHT/MM+X+Y.
-  static QString Spec(const QRect& r) {
+  static QString XrandrGeometry(const QRect& r) {
     return QString("%1/300x%2/200+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
   }
   QRect other_;

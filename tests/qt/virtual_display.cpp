@@ -115,7 +115,8 @@ void ProgramRun::RedAndBluePictures() {
     picture.fill(name[0] == 'a' ? Qt::red : Qt::blue);
     picture.save(QString::fromStdString(folder / name));
   }
-  folder.Write("Velvora.ini", "1\r\nSec\r\n2\r\nFullWin\r\n" + (folder / "a.png") + "\r\n" + (folder / "b.png") + "\r\n");
+  folder.Write("Velvora.ini",
+               "1\r\nSec\r\n2\r\nFullWin\r\n" + (folder / "a.png") + "\r\n" + (folder / "b.png") + "\r\n");
 }
 
 bool ProgramRun::Ended(int ms) {

@@ -82,6 +82,9 @@ class Toolkit {
   virtual PicturePtr LoadPicture(const std::string& path) = 0;
   // The file-name extensions of the pictures LoadPicture decodes: lower case, without the dot.
   virtual std::vector<std::string> PictureExtensions() = 0;
+  // The file the next LoadPicture will most likely ask for (empty: none), so that a toolkit can
+  // decode it ahead. Only a hint: LoadPicture answers the same with or without it. Never throws.
+  virtual void PictureComesNext(const std::string& /*path*/) {}
   // Handles every event already queued, then returns.
   virtual void DoEvents() = 0;
   virtual void ShowErrorBox(const ErrorBox& box) = 0;

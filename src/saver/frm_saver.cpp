@@ -44,6 +44,7 @@ void frmSaver::Form_Load() {
   TotalSecs = SumOfParts();
   ChangePicSize();
   if (!p.PreviewMode) mirrors_.Cover();
+  AnnounceNextPicture();
 }
 
 // Monitors that came get a view of the show, those gone lose theirs.

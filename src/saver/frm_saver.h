@@ -70,6 +70,7 @@ class frmSaver : public SlideshowForm {
   std::int32_t SumOfParts() const;
   std::string CountdownParts() const;
   bool LoadNextPicture();
+  void AnnounceNextPicture();
   void SetUpEffect();
   Colour DrawColour();
 

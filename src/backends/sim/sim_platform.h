@@ -95,6 +95,8 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   const std::vector<SimMessageBox>& MessageBoxes() const { return boxes_; }
   const std::vector<SimErrorBox>& ErrorBoxes() const { return errors_; }
   const std::vector<Colour>& ColourDialogs() const { return colourDialogs_; }
+  // Every file named by PictureComesNext, in order.
+  const std::vector<std::string>& PictureHints() const { return pictureHints_; }
   int CursorCount() const { return cursor_.Count(); }
   bool ScreenSaverActive() const { return screenSaverActive_; }
   bool QuitRequested() const { return quit_; }
@@ -132,6 +134,8 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   bool ChooseColor(std::int32_t& colour) override;
   PicturePtr LoadPicture(const std::string& path) override;
   std::vector<std::string> PictureExtensions() override { return pictureExtensions; }
+  // Recorded only: the sim decodes on the spot, so a run never depends on a hint.
+  void PictureComesNext(const std::string& path) override { pictureHints_.push_back(path); }
   void DoEvents() override;
   void ShowErrorBox(const ErrorBox& box) override;
   TwipsRect WorkArea() override;
@@ -186,6 +190,7 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::vector<SimMessageBox> boxes_;
   std::vector<SimErrorBox> errors_;
   std::vector<Colour> colourDialogs_;
+  std::vector<std::string> pictureHints_;
   std::map<Hwnd, Window> windows_;
   Hwnd nextWindow_ = 0x10010;
   CursorDisplayCount cursor_;

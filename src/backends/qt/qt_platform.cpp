@@ -14,12 +14,18 @@
 #include "forms/program.h"
 #include "backends/qt/qt_form_view.h"
 #include "backends/qt/qt_monitors.h"
+#include "backends/qt/qt_pictures.h"
 #include "backends/qt/qt_units.h"
 #include "backends/qt/x11_display.h"
 
 namespace velvora::qt {
 
-QtPlatform::QtPlatform() { clock_.start(); }
+QtPlatform::QtPlatform()
+    : pictures_([](const std::string& path, PictureBound bound) {
+        return DecodePicture(path, QSize(bound.width, bound.height));
+      }) {
+  clock_.start();
+}
 
 QtPlatform::~QtPlatform() {
   for (auto& [timer, qtimer] : timers_) delete qtimer.data();

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "backends/common/picture_prefetcher.h"
 #include "backends/qt/dbus_session.h"
 #include "platform/cursor_display_count.h"
 #include "platform/frame_schedule.h"
@@ -69,6 +70,7 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   bool ChooseColor(std::int32_t& colour) override;
   PicturePtr LoadPicture(const std::string& path) override;
   std::vector<std::string> PictureExtensions() override;
+  void PictureComesNext(const std::string& path) override;
   void DoEvents() override;
   void ShowErrorBox(const ErrorBox& box) override;
   TwipsRect WorkArea() override;
@@ -95,6 +97,7 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   std::map<Hwnd, QtFormView*> views_;
   std::map<Timer*, QPointer<QTimer>> timers_;
   QObject posted_;  // the context of posted work: work still queued dies with the platform
+  PicturePrefetcher pictures_;  // decodes the next picture while the current one is shown
   CursorDisplayCount cursor_;
   QElapsedTimer clock_;
   QTimer* frameTimer_ = nullptr;

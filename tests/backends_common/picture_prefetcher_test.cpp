@@ -104,6 +104,13 @@ class Prefetch : public ::testing::Test {
     folder.Write(name, bytes);
     return folder / name;
   }
+  // The worker held in a decode of `first` (its decodes so far + 1) while `second` is named.
+  void HoldFirstAndNameSecond(const std::string& first, const std::string& second, int decodesSoFar = 0) {
+    decoder.Hold(first);
+    prefetcher->Prefetch(first, kScreen);
+    ASSERT_TRUE(decoder.AwaitBegun(first, decodesSoFar + 1));
+    prefetcher->Prefetch(second, kScreen);
+  }
   int WidthTaken(const std::string& path, PictureBound bound = kScreen) { return prefetcher->Take(path, bound)->width; }
   int ErrorOfTake(const std::string& path) {
     return ErrorOf([&] { prefetcher->Take(path, kScreen); });
@@ -182,10 +189,7 @@ TEST_F(Prefetch, FailuresArriveAsTheDecoderGaveThem) {
 
 TEST_F(Prefetch, ALaterHintReplacesAnEarlierOne) {
   const std::string a = File("a.jpg", "1"), b = File("b.jpg", "12");
-  decoder.Hold(a);
-  prefetcher->Prefetch(a, kScreen);
-  ASSERT_TRUE(decoder.AwaitBegun(a, 1));
-  prefetcher->Prefetch(b, kScreen);
+  ASSERT_NO_FATAL_FAILURE(HoldFirstAndNameSecond(a, b));
   decoder.LetGo(a);
   ASSERT_TRUE(decoder.AwaitFinished(b, 1));  // the worker went on to b once a was done
   EXPECT_EQ(WidthTaken(b), 2);
@@ -208,10 +212,7 @@ TEST_F(Prefetch, WhatWasNotAskedForIsDecodedOnTheSpot) {
   ASSERT_TRUE(decoder.AwaitFinished(a, 3));
   EXPECT_EQ(prefetcher->Take(a, {1280, 1024})->height, 1280);
   // The hinted file, while the worker is still on one given up: quicker here than after it.
-  decoder.Hold(a);
-  prefetcher->Prefetch(a, kScreen);
-  ASSERT_TRUE(decoder.AwaitBegun(a, 5));
-  prefetcher->Prefetch(b, kScreen);
+  ASSERT_NO_FATAL_FAILURE(HoldFirstAndNameSecond(a, b, 4));
   EXPECT_EQ(WidthTaken(b), 2);
   EXPECT_EQ(decoder.Threads(b).back(), std::this_thread::get_id());
   decoder.LetGo(a);
@@ -223,10 +224,7 @@ TEST_F(Prefetch, WhatWasNotAskedForIsDecodedOnTheSpot) {
 
 TEST_F(Prefetch, TheEndWaitsOnlyForTheDecodeUnderWay) {
   const std::string a = File("a.jpg", "1"), b = File("b.jpg", "12");
-  decoder.Hold(a);
-  prefetcher->Prefetch(a, kScreen);
-  ASSERT_TRUE(decoder.AwaitBegun(a, 1));
-  prefetcher->Prefetch(b, kScreen);
+  ASSERT_NO_FATAL_FAILURE(HoldFirstAndNameSecond(a, b));
   auto ended = std::async(std::launch::async, [&] { prefetcher.reset(); });
   EXPECT_EQ(ended.wait_for(std::chrono::milliseconds(20)), std::future_status::timeout);
   decoder.LetGo(a);

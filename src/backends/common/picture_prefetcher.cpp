@@ -62,8 +62,7 @@ PicturePtr PicturePrefetcher::Take(const std::string& path, PictureBound bound) 
     const bool asked = job_ && job_->path == path && job_->bound == bound;
     // A job the worker has not begun (it is still on one given up) is quicker done here.
     if (asked && started_) {
-      const std::uint64_t generation = job_->generation;
-      jobDone_.wait(lock, [&] { return outcome_.has_value() || generation_ != generation; });
+      jobDone_.wait(lock, [this] { return outcome_.has_value(); });
       outcome = std::move(outcome_);
     }
     DropJob();

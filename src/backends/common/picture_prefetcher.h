@@ -31,6 +31,7 @@ struct FileStamp {
 };
 FileStamp StampOf(const std::string& path);
 
+// Prefetch, Take and the destructor are called from one thread (the user-interface thread).
 class PicturePrefetcher {
  public:
   // The platform's decoder: a picture, or a thrown failure (RuntimeError 53, 481...). It runs on

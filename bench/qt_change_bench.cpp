@@ -85,7 +85,13 @@ void BM_Decode(benchmark::State& state) {
   }
   state.SetLabel(Label(sample));
 }
-BENCHMARK(BM_Decode)->ArgName("picture")->Arg(kJpeg)->Arg(kPng)->Arg(kTiff)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Decode)
+    ->ArgName("picture")
+    ->Arg(kJpeg)
+    ->Arg(kPng)
+    ->Arg(kTiff)
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 // djpeg -scale 1/N -outfile /dev/null on the JPEG, as a process (its start, about a
 // millisecond, included); "cpu_ms" is the process's own processor time, comparable with the
@@ -93,8 +99,13 @@ BENCHMARK(BM_Decode)->ArgName("picture")->Arg(kJpeg)->Arg(kPng)->Arg(kTiff)->Ite
 void BM_Djpeg(benchmark::State& state) {
   std::string scale = "1/" + std::to_string(state.range(0));
   std::string path = PicturePath(kJpeg);
-  char* args[] = {const_cast<char*>("djpeg"), const_cast<char*>("-scale"), scale.data(),
-                  const_cast<char*>("-outfile"), const_cast<char*>("/dev/null"), path.data(), nullptr};
+  char* args[] = {const_cast<char*>("djpeg"),
+                  const_cast<char*>("-scale"),
+                  scale.data(),
+                  const_cast<char*>("-outfile"),
+                  const_cast<char*>("/dev/null"),
+                  path.data(),
+                  nullptr};
   double cpuSeconds = 0;
   for (auto _ : state) {
     const auto start = Clock::now();
@@ -107,12 +118,20 @@ void BM_Djpeg(benchmark::State& state) {
       break;
     }
     state.SetIterationTime(Seconds(Clock::now() - start));
-    for (const timeval& t : {usage.ru_utime, usage.ru_stime}) cpuSeconds += static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    for (const timeval& t : {usage.ru_utime, usage.ru_stime}) {
+      cpuSeconds += static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    }
   }
   state.counters["cpu_ms"] = benchmark::Counter(cpuSeconds * 1000, benchmark::Counter::kAvgIterations);
   state.SetLabel(Label(kJpeg));
 }
-BENCHMARK(BM_Djpeg)->ArgName("scale_1_over")->Arg(2)->Arg(4)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Djpeg)
+    ->ArgName("scale_1_over")
+    ->Arg(2)
+    ->Arg(4)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 // The time LoadPicture holds the user-interface thread. Named ahead, the change comes an
 // interval after the hint, half as long again as the decode.

@@ -33,7 +33,9 @@ double StatusMegabytes(const char* key) {
   QFile status("/proc/self/status");
   if (!status.open(QIODevice::ReadOnly)) return 0;
   for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith(key)) return line.mid(static_cast<int>(std::strlen(key)) + 1).trimmed().split(' ')[0].toDouble() / 1024;
+    if (line.startsWith(key)) {
+      return line.mid(static_cast<int>(std::strlen(key)) + 1).trimmed().split(' ')[0].toDouble() / 1024;
+    }
   }
   return 0;
 }
@@ -62,8 +64,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> pictures;
   for (unsigned seed = 1; seed <= 4; ++seed) {
     const QImage photo = velvora::bench::PhotoLike(6000, 4000, seed);
-    pictures.push_back(velvora::bench::WritePicture(photo, folder.filePath(QString("photo%1.jpg").arg(seed)), "jpeg")
-                           .toStdString());
+    pictures.push_back(
+        velvora::bench::WritePicture(photo, folder.filePath(QString("photo%1.jpg").arg(seed)), "jpeg").toStdString());
   }
 
   velvora::qt::QtPlatform platform;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <fstream>
 #include <future>
 #include <map>
 #include <mutex>
@@ -12,6 +13,7 @@
 #include <thread>
 
 #include "backends/common/picture_prefetcher.h"
+#include "platform/file_path.h"
 #include "runtime/errors.h"
 #include "support/error_code.h"
 #include "support/temp_folder.h"
@@ -20,8 +22,9 @@ namespace velvora::test {
 namespace {
 
 // "Decodes" a file into a picture as wide as the file is long and as high as the bound is wide;
-// no file gives no picture, a missing file fails with 53, a file holding "bad" with 481. Counts decodes per file, notes
-// the thread of each, and holds the decodes of chosen files until they are let go.
+// no file gives no picture, a missing file fails with 53, a file holding "bad" with 481. Counts
+// decodes per file, notes the thread of each, and holds the decodes of chosen files until they
+// are let go.
 class FakeDecoder {
  public:
   static constexpr std::chrono::seconds kLongEnough{10};
@@ -36,12 +39,12 @@ class FakeDecoder {
     changed_.notify_all();
     lock.unlock();
     if (path.empty()) return nullptr;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error) Raise(ErrorNumber::FileNotFound);
-    if (size == 3 && folder_.Read(std::filesystem::path(path).filename()) == "bad") Raise(ErrorNumber::InvalidPicture);
+    std::ifstream file(FilePath(path), std::ios::binary);
+    if (!file) Raise(ErrorNumber::FileNotFound);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (bytes == "bad") Raise(ErrorNumber::InvalidPicture);
     auto picture = std::make_shared<Picture>();
-    picture->width = static_cast<int>(size);
+    picture->width = static_cast<int>(bytes.size());
     picture->height = bound.width;
     return picture;
   }
@@ -79,10 +82,7 @@ class FakeDecoder {
     return threads_[path];
   }
 
-  explicit FakeDecoder(const TempFolder& folder) : folder_(folder) {}
-
  private:
-  const TempFolder& folder_;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::set<std::string> held_;
@@ -95,8 +95,9 @@ constexpr PictureBound kScreen{1920, 1080};
 class Prefetch : public ::testing::Test {
  protected:
   TempFolder folder;
-  FakeDecoder decoder{folder};
-  std::optional<PicturePrefetcher> prefetcher{std::in_place, [this](const std::string& p, PictureBound b) { return decoder(p, b); }};
+  FakeDecoder decoder;
+  std::optional<PicturePrefetcher> prefetcher{std::in_place,
+                                              [this](const std::string& p, PictureBound b) { return decoder(p, b); }};
   // A test that stopped early leaves no decode held for the end to wait on.
   void TearDown() override { decoder.LetGo(); }
 
@@ -157,7 +158,8 @@ TEST_F(Prefetch, AFileReplacedAfterItsDecodeBeganIsDecodedAgain) {
   prefetcher->Prefetch(a, kScreen);
   ASSERT_TRUE(decoder.AwaitFinished(a, 3));
   File("a.jpg", "abcdef");
-  std::filesystem::last_write_time(a, std::filesystem::last_write_time(a) + std::chrono::seconds(2));
+  const std::filesystem::path file = FilePath(a);
+  std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) + std::chrono::seconds(2));
   EXPECT_EQ(WidthTaken(a), 6);
   EXPECT_EQ(decoder.Decodes(a), 4);
   // ...or while the decode ran: what it read may be either file.

@@ -3,11 +3,13 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/file_path.h"
+
 namespace velvora {
 
 FileStamp StampOf(const std::string& path) {
   std::error_code error;
-  const std::filesystem::path file(path);
+  const std::filesystem::path file = FilePath(path);
   FileStamp stamp;
   stamp.modified = std::filesystem::last_write_time(file, error);
   if (error) return {};

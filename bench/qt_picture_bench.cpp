@@ -1,35 +1,25 @@
 // A picture change on the desktop backend: decoding a 24-megapixel JPEG at screen size, fitting
 // it into a full-HD frame, and one frame of the transition at that size.
-#if __has_include(<QImageReader>)
 #include <benchmark/benchmark.h>
 
 #include <QImage>
-#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "backends/qt/qt_pictures.h"
 #include "effects/compose.h"
 #include "effects/transition.h"
+#include "photo_like.h"
 
 namespace {
 
 const QSize kScreen(1920, 1080);
 
-// A 6000 x 4000 photo-like JPEG (gradients and detail), written once.
+// A 6000 x 4000 photo-like JPEG, written once.
 const std::string& LargeJpeg() {
   static QTemporaryDir folder;
-  static const std::string path = [] {
-    QImage image(6000, 4000, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-      auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-      for (int x = 0; x < image.width(); ++x) row[x] = qRgb(x * 255 / 6000, y * 255 / 4000, (x ^ y) & 0xFF);
-    }
-    const QString file = folder.filePath("large.jpg");
-    QImageWriter writer(file, "jpeg");
-    writer.setQuality(90);
-    writer.write(image);
-    return file.toStdString();
-  }();
+  static const std::string path =
+      velvora::bench::WritePicture(velvora::bench::PhotoLike(6000, 4000, 1), folder.filePath("large.jpg"), "jpeg")
+          .toStdString();
   return path;
 }
 
@@ -84,15 +74,3 @@ void BM_TransitionFrame(benchmark::State& state) {
 BENCHMARK(BM_TransitionFrame)->Arg(1)->Arg(30)->Arg(60)->Arg(90)->Arg(112)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-#else
-#include <benchmark/benchmark.h>
-
-// The desktop backend is built only with -DVELVORA_QT=ON.
-static void BM_QtPictureBenchNeedsTheDesktopBuild(benchmark::State& state) {
-  for (auto _ : state) {
-  }
-  state.SkipWithError("configure with -DVELVORA_QT=ON to measure the desktop backend");
-}
-BENCHMARK(BM_QtPictureBenchNeedsTheDesktopBuild);
-#endif

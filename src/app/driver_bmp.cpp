@@ -4,6 +4,8 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/file_path.h"
+
 namespace velvora::driver {
 namespace {
 
@@ -52,7 +54,7 @@ bool WriteGradientBmp(const std::string& path, int width, int height, std::int32
     }
     for (auto pad = static_cast<std::uint32_t>(width * 3); pad < rowBytes; ++pad) file.push_back(0);
   }
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(FilePath(path), std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
   return static_cast<bool>(out);
 }

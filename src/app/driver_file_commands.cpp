@@ -8,6 +8,7 @@
 #include "app/driver_bmp.h"
 #include "app/driver_commands.h"
 #include "app/driver_error.h"
+#include "platform/file_path.h"
 
 namespace velvora::driver {
 namespace {
@@ -15,26 +16,26 @@ namespace {
 namespace fs = std::filesystem;
 
 void WriteFile(Session& s, const Args& a) {
-  std::ofstream out(s.PathInFolder(a[0]), std::ios::binary | std::ios::trunc);
+  std::ofstream out(FilePath(s.PathInFolder(a[0])), std::ios::binary | std::ios::trunc);
   out << a[1];
   if (!out) throw ScriptError("cannot write " + a[0]);
 }
 
 void CopyFile(Session& s, const Args& a) {
   std::error_code ec;
-  fs::copy_file(a[0], s.PathInFolder(a[1]), fs::copy_options::overwrite_existing, ec);
+  fs::copy_file(FilePath(a[0]), FilePath(s.PathInFolder(a[1])), fs::copy_options::overwrite_existing, ec);
   if (ec) throw ScriptError("cannot copy " + a[0] + ": " + ec.message());
 }
 
 void MakeFolder(Session& s, const Args& a) {
   std::error_code ec;
-  fs::create_directories(s.PathInFolder(a[0]), ec);
+  fs::create_directories(FilePath(s.PathInFolder(a[0])), ec);
   if (ec) throw ScriptError("cannot create " + a[0] + ": " + ec.message());
 }
 
 void Remove(Session& s, const Args& a) {
   std::error_code ec;
-  fs::remove_all(s.PathInFolder(a[0]), ec);
+  fs::remove_all(FilePath(s.PathInFolder(a[0])), ec);
   if (ec) throw ScriptError("cannot remove " + a[0] + ": " + ec.message());
 }
 
@@ -43,8 +44,8 @@ void ReadFile(Session& s, const Args& a) {
   JsonObject json;
   json.Text("file", a[0]);
   std::error_code ec;
-  std::ifstream in(path, std::ios::binary);
-  const bool exists = fs::is_regular_file(path, ec) && in;
+  std::ifstream in(FilePath(path), std::ios::binary);
+  const bool exists = fs::is_regular_file(FilePath(path), ec) && in;
   json.Boolean("exists", exists);
   if (exists) {
     std::ostringstream text;
@@ -58,8 +59,8 @@ void ListFiles(Session& s, const Args& a) {
   const std::string folder = a.Size() ? s.PathInFolder(a[0]) : s.Folder();
   std::vector<std::string> names;
   std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(folder, ec)) {
-    names.push_back(JsonQuote(entry.path().filename().string() + (entry.is_directory() ? "/" : "")));
+  for (const auto& entry : fs::directory_iterator(FilePath(folder), ec)) {
+    names.push_back(JsonQuote(Utf8Path(entry.path().filename()) + (entry.is_directory() ? "/" : "")));
   }
   if (ec) throw ScriptError("cannot list " + folder + ": " + ec.message());
   std::sort(names.begin(), names.end());

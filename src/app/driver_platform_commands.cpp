@@ -1,4 +1,6 @@
 // Commands that script the simulated platform: what it answers and how it is set up.
+#include <regex>
+
 #include "app/driver_commands.h"
 #include "app/driver_error.h"
 #include "forms/program.h"
@@ -52,6 +54,29 @@ void Screen(Session& s, const Args& a) {
   s.Sim().screenHeight = a.Int32(1, "the screen height");
 }
 
+// "WIDTHxHEIGHT", or "WIDTHxHEIGHT+LEFT+TOP" where each sign is the coordinate's own
+// ("1024x768-1024+0" lies left of the primary), in pixels.
+SimPlatform::MonitorArea ParseMonitor(const std::string& word) {
+  static const std::regex kMonitor(R"(([0-9]{1,5})x([0-9]{1,5})(([+-][0-9]{1,5})([+-][0-9]{1,5}))?)");
+  std::smatch m;
+  if (!std::regex_match(word, m, kMonitor) || std::stoi(m[1]) == 0 || std::stoi(m[2]) == 0) {
+    throw ScriptError("a monitor is WIDTHxHEIGHT or WIDTHxHEIGHT+LEFT+TOP, not \"" + word + "\"");
+  }
+  return {.left = m[3].matched ? std::stoi(m[4]) : 0,
+          .top = m[3].matched ? std::stoi(m[5]) : 0,
+          .width = std::stoi(m[1]),
+          .height = std::stoi(m[2])};
+}
+
+// The primary monitor first (always at 0, 0), then the others.
+void Monitors(Session& s, const Args& a) {
+  const SimPlatform::MonitorArea primary = ParseMonitor(a[0]);
+  if (primary.left != 0 || primary.top != 0) throw ScriptError("the primary monitor lies at 0, 0");
+  std::vector<SimPlatform::MonitorArea> others;
+  for (std::size_t i = 1; i < a.Size(); ++i) others.push_back(ParseMonitor(a[i]));
+  s.ChangeMonitors(primary.width, primary.height, std::move(others));
+}
+
 void MessageBoxAnswers(Session& s, const Args& a) {
   for (const std::string& word : a.From(0)) s.Sim().messageBoxAnswers.push_back(MessageBoxAnswer(word));
 }
@@ -80,6 +105,7 @@ void AddPlatformCommands(CommandTable& t) {
   t["password-answers"] = {"RESULT...", 1, kAnyNumber, PasswordAnswers};
   t["host"] = {"HWND WIDTH HEIGHT", 3, 3, Host};
   t["screen"] = {"WIDTH HEIGHT", 2, 2, Screen};
+  t["monitors"] = {"WxH [WxH+X+Y...]", 1, kAnyNumber, Monitors};
   t["msgbox-answers"] = {"ok|cancel|yes|no|NUMBER...", 1, kAnyNumber, MessageBoxAnswers};
   t["colour-answers"] = {"#RRGGBB|NUMBER|cancel...", 1, kAnyNumber, ColourAnswers};
   t["store-set"] = {"NAME VALUE", 2, 2, StoreSet};

@@ -105,6 +105,29 @@ void Store(Session& s, const Args&) {
   s.Print(JsonObject().Fixed("store", json.Str()));
 }
 
+// Each monitor (pixels) and the shown windows that cover it exactly.
+void Covers(Session& s, const Args&) {
+  const auto pixels = [](float twips) { return static_cast<std::int64_t>(twips / SimPlatform::kTwipsPerPixel); };
+  const std::vector<Form*> shown = s.Sim().ShownForms();
+  int number = 0;
+  PrintList(s, "covers", s.Sim().Monitors(), [&](JsonObject& json, const Monitor& monitor) {
+    const TwipsRect& a = monitor.area;
+    std::vector<std::string> forms;
+    for (const Form* form : shown) {
+      if (form->Left() == a.left && form->Top() == a.top && form->Width() == a.width && form->Height() == a.height) {
+        forms.push_back(form->Name());
+      }
+    }
+    json.Integer("monitor", ++number);
+    json.Boolean("primary", monitor.primary);
+    json.Integer("left", pixels(a.left));
+    json.Integer("top", pixels(a.top));
+    json.Integer("width", pixels(a.width));
+    json.Integer("height", pixels(a.height));
+    json.Raw("forms", Strings(forms));
+  });
+}
+
 }  // namespace
 
 void AddReadCommands(CommandTable& t) {
@@ -115,6 +138,7 @@ void AddReadCommands(CommandTable& t) {
   t["errors"] = {"", 0, 0, ErrorBoxes};
   t["colour-dialogs"] = {"", 0, 0, Colours};
   t["store"] = {"", 0, 0, Store};
+  t["covers"] = {"", 0, 0, Covers};
   t["echo"] = {"TEXT", 1, 1, [](Session& s, const Args& a) {
     s.Print(JsonObject().Fixed("echo", JsonQuote(a[0])));
   }};

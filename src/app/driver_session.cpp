@@ -1,9 +1,11 @@
 #include "app/driver_session.h"
 
-#include <cstdlib>
 #include <filesystem>
 
+#include "app/driver_commands.h"
 #include "app/driver_error.h"
+#include "platform/file_path.h"
+#include "saver/frm_saver.h"
 #include "startup/main_mode.h"
 
 namespace velvora::driver {
@@ -12,9 +14,9 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string MakeTempFolder() {
-  std::string pattern = (fs::temp_directory_path() / "velvora-sim-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw ScriptError("cannot create a temporary program folder");
-  return pattern;
+  std::string folder = CreateFreshTempFolder("velvora-sim-");
+  if (folder.empty()) throw ScriptError("cannot create a temporary program folder");
+  return folder;
 }
 
 // What a script has told the platform so far, moved to the platform of a new process.
@@ -28,6 +30,7 @@ void CarryOver(SimPlatform& from, SimPlatform& to) {
   to.hostWindows = from.hostWindows;
   to.screenWidth = from.screenWidth;
   to.screenHeight = from.screenHeight;
+  to.otherMonitors = from.otherMonitors;
   to.drives = from.drives;
   to.Store() = from.Store();
 }
@@ -42,14 +45,14 @@ Session::~Session() {
   program_.reset();  // before the platform it runs on
   sim_.reset();
   std::error_code ec;
-  fs::remove_all(ownFolder_, ec);
+  fs::remove_all(FilePath(ownFolder_), ec);
 }
 
 std::string Session::PathInFolder(const std::string& name) const {
-  if (name.empty() || fs::path(name).is_absolute()) {
+  if (name.empty() || FilePath(name).has_root_path()) {  // "/x" and "C:x" name no file of the folder
     throw ScriptError("file names are relative to the program folder: \"" + name + "\"");
   }
-  return (fs::path(folder_) / name).string();
+  return Utf8Path(FilePath(folder_) / FilePath(name));
 }
 
 void Session::NewPlatform(const std::string& folder) {
@@ -63,8 +66,8 @@ void Session::NewPlatform(const std::string& folder) {
 void Session::UseFolder(const std::string& folder) {
   if (Running()) throw ScriptError("the program folder cannot change while the program runs");
   std::error_code ec;
-  if (!fs::is_directory(folder, ec)) throw ScriptError("no such folder: " + folder);
-  NewPlatform(fs::absolute(folder).lexically_normal().string());
+  if (!fs::is_directory(FilePath(folder), ec)) throw ScriptError("no such folder: " + folder);
+  NewPlatform(Utf8Path(fs::absolute(FilePath(folder)).lexically_normal()));
 }
 
 void Session::Start(const std::string& commandLine) {
@@ -86,10 +89,25 @@ Program& Session::CurrentProgram() const {
   return *program_;
 }
 
+Form* Session::FindForm(const std::string& name) const {
+  const std::size_t at = name.find('@');
+  if (at == std::string::npos || name.substr(0, at) != SaverMirror::kName) return CurrentProgram().FindForm(name);
+  const std::vector<Monitor> monitors = sim_->Monitors();
+  const std::int64_t number = Args({name.substr(at + 1)}).Integer(0, "a monitor number");
+  const frmSaver* saver = CurrentProgram().IfLoaded<frmSaver>();
+  if (number < 1 || number > static_cast<std::int64_t>(monitors.size()) || !saver) return nullptr;
+  const TwipsRect& area = monitors[static_cast<std::size_t>(number - 1)].area;
+  for (const auto& view : saver->Mirrors().Views()) {
+    const TwipsRect& m = view->Monitor();
+    if (m.left == area.left && m.top == area.top && m.width == area.width && m.height == area.height) return view.get();
+  }
+  return nullptr;
+}
+
 Target Session::Find(const std::string& name) const {
   const std::size_t dot = name.find('.');
   const std::string formName = name.substr(0, dot);
-  Form* form = CurrentProgram().FindForm(formName);
+  Form* form = FindForm(formName);
   if (!form) throw ScriptError(formName + " is not loaded");
   if (dot == std::string::npos) return {form, nullptr};
   const std::string controlName = name.substr(dot + 1);
@@ -117,6 +135,15 @@ void Session::Terminate() {
 void Session::DestroyHost(Hwnd host) {
   if (!sim_->hostWindows.count(host)) throw ScriptError("no host window " + std::to_string(host));
   sim_->DestroyHost(host);
+  if (Running()) sim_->RunPending();
+}
+
+void Session::ChangeMonitors(int primaryWidth, int primaryHeight, std::vector<SimPlatform::MonitorArea> others) {
+  sim_->screenWidth = primaryWidth;
+  sim_->screenHeight = primaryHeight;
+  sim_->otherMonitors = std::move(others);
+  if (!Running()) return;
+  program_->MonitorsChanged();
   if (Running()) sim_->RunPending();
 }
 

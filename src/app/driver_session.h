@@ -12,7 +12,9 @@
 
 namespace velvora::driver {
 
-// A form, or one of its controls, named "frmSetup" or "frmSetup.cmdExit".
+// A form, or one of its controls, named "frmSetup" or "frmSetup.cmdExit"; the slideshow's view
+// on monitor N (counted from 1, the primary, in the order of the script's `monitors`) is
+// "SaverMirror@N".
 struct Target {
   Form* form = nullptr;
   Control* control = nullptr;  // null: the form itself
@@ -47,12 +49,16 @@ class Session {
   void Terminate();
   // A host window goes away (the windows embedded in it hear of it), then queued events.
   void DestroyHost(Hwnd host);
+  // The monitors become these (pixels; the primary at 0, 0); a running program hears of it,
+  // then queued events are delivered.
+  void ChangeMonitors(int primaryWidth, int primaryHeight, std::vector<SimPlatform::MonitorArea> others);
 
   // Prints one read; a filtered key that never came is a script error.
   void Print(const JsonObject& object);
 
  private:
   void NewPlatform(const std::string& folder);
+  Form* FindForm(const std::string& name) const;
   bool Running() const { return program_ && !program_->Ended(); }
   // Input and signals need a program that runs.
   void RequireRunning() const;

@@ -9,6 +9,7 @@
 
 #include "app/desktop_arguments.h"
 #include "forms/program.h"
+#include "backends/qt/qt_monitors.h"
 #include "backends/qt/qt_platform.h"
 #include "backends/qt/qt_units.h"
 #include "backends/qt/qt_signals.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   velvora::qt::QtPlatform platform;
   velvora::Program program(platform.platform(), call.CommandLine(velvora::qt::x11::ScreenRoot()));
   velvora::qt::EndOnTerminationSignals(program);
+  velvora::qt::ReportMonitorChanges(program);
   program.Start(velvora::Main);
   if (program.Reason() == velvora::EndReason::LastWindowClosed) {
     velvora::app::ExplainNothingStarted(call, isatty(STDIN_FILENO) && isatty(STDERR_FILENO), std::cerr);

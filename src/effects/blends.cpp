@@ -26,8 +26,8 @@ void RenderSoftWipe(const Frame& f, int direction, float progress) {
   const float travel = static_cast<float>(std::abs(step.dx) + std::abs(step.dy));
   const float front = progress * (travel + kSoftEdge);
   const float width = static_cast<float>(f.width);
-  for (int y = 0; y < f.height; ++y) {
-    std::uint32_t* out = f.out.Row(y);
+  const auto slope = static_cast<std::int32_t>(kAlphaOne16 / (kSoftEdge * width));
+  PaintRows(f.out, f.scratch.rows, [&](int y, RowRuns& runs) {
     const std::uint32_t* from = f.from.Row(y);
     const std::uint32_t* to = f.to.Row(y);
     const int along = step.dy < 0 ? f.height - 1 - y : y;
@@ -35,8 +35,13 @@ void RenderSoftWipe(const Frame& f, int direction, float progress) {
                                     : (static_cast<float>(along) + 0.5f) / static_cast<float>(f.height);
     const float reach = front - down;  // how far along the row the front has come
     if (step.dx == 0) {
-      BlendPixels(out, from, to, f.width, AlphaOf(reach / kSoftEdge));
-      continue;
+      const std::uint32_t alpha = AlphaOf(reach / kSoftEdge);
+      if (alpha == 0 || alpha == kOpaque) {
+        runs.Copy(0, f.width, alpha == 0 ? from : to);
+      } else {
+        runs.Ramp(0, f.width, from, to, static_cast<std::int32_t>(alpha << 16), 0);
+      }
+      return;
     }
     // Pixels counted from the starting side: fully new before `full`, blended up to `touched`.
     const int full = ClampedFloor((reach - kSoftEdge) * width + 0.5f, 0, f.width);
@@ -45,19 +50,18 @@ void RenderSoftWipe(const Frame& f, int direction, float progress) {
       const float u = (static_cast<float>(counted) + 0.5f) / width;
       return static_cast<std::int32_t>(std::clamp((reach - u) / kSoftEdge, 0.0f, 1.0f) * kAlphaOne16);
     };
-    const auto slope = static_cast<std::int32_t>(kAlphaOne16 / (kSoftEdge * width));
-    const int ramp = touched - full;
     if (step.dx > 0) {
-      CopyPixels(out, to, full);
-      RampPixels(out + full, from + full, to + full, ramp, alphaAt(full), -slope);
-      CopyPixels(out + touched, from + touched, f.width - touched);
+      runs.Copy(0, full, to);
+      runs.Ramp(full, touched, from + full, to + full, alphaAt(full), -slope);
+      runs.Copy(touched, f.width, from + touched);
     } else {
       const int x0 = f.width - touched;
-      CopyPixels(out, from, x0);
-      RampPixels(out + x0, from + x0, to + x0, ramp, alphaAt(touched - 1), slope);
-      CopyPixels(out + f.width - full, to + f.width - full, full);
+      const int x1 = f.width - full;
+      runs.Copy(0, x0, from);
+      runs.Ramp(x0, x1, from + x0, to + x0, alphaAt(touched - 1), slope);
+      runs.Copy(x1, f.width, to + x1);
     }
-  }
+  });
 }
 
 // Variant 0 cross-fades; 1 and 2 fade through colour A or B; 3 through A and then B.

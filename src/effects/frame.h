@@ -1,10 +1,12 @@
 #pragma once
 // What every effect renderer gets: the three images of one frame, the settings and the
 // working memory.
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "effects/effect_table.h"
+#include "effects/row_runs.h"
 #include "effects/transition.h"
 
 namespace velvora::effects {
@@ -21,6 +23,8 @@ struct TransitionScratch::Buffers {
   std::vector<std::int32_t> columns;   // source column of each output column
   std::vector<std::int32_t> cellRanks; // order in which grid cells turn over
   std::vector<std::uint16_t> noise;    // dissolve thresholds; built once, then reused
+  std::vector<std::uint16_t> columnThresholds;  // random bars across the columns
+  RowRuns rows;                        // runs of the rows being painted
 };
 
 struct Frame {
@@ -60,9 +64,25 @@ inline int PartOf(int position, int extent, int parts) {
   return static_cast<int>(static_cast<long long>(position) * parts / extent);
 }
 
+// Columns split into nearly equal parts (cells, slats, bars), the edges worked out once per
+// frame rather than once per row.
+class ColumnParts {
+ public:
+  static constexpr int kMaxParts = 64;
+  ColumnParts(int width, int parts);
+  int Count() const { return parts_; }
+  int Start(int k) const { return edges_[static_cast<std::size_t>(k)]; }
+  int End(int k) const { return edges_[static_cast<std::size_t>(k) + 1]; }
+
+ private:
+  int parts_;
+  std::array<int, kMaxParts + 1> edges_;
+};
+
 // Renderers, one per kind of drawing; each handles every variant of its families.
 void RenderRegionFamily(const Frame& frame, const EffectEntry& entry, float progress);
-void RenderDissolvePixels(const Frame& frame, Band band, float progress);
+// The pixel dissolve and random bars across the columns.
+void RenderPixelByPixel(const Frame& frame, const EffectEntry& entry, float progress);
 void RenderMotionFamily(const Frame& frame, const EffectEntry& entry, float progress);
 void RenderSoftWipe(const Frame& frame, int direction, float progress);
 void RenderFade(const Frame& frame, int variant, float progress);

@@ -25,6 +25,10 @@ std::uint32_t Mix32(std::uint32_t value) {
   return value;
 }
 
+ColumnParts::ColumnParts(int width, int parts) : parts_(std::clamp(parts, 1, kMaxParts)), edges_{} {
+  for (int k = 0; k <= parts_; ++k) edges_[static_cast<std::size_t>(k)] = PartStart(k, width, parts_);
+}
+
 int CountOr(const Frame& frame, int fallback) { return frame.param > 0 ? frame.param : fallback; }
 
 BandLevels BandLevelsOf(float progress, Band band) {

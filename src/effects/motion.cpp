@@ -3,7 +3,6 @@
 #include <array>
 
 #include "effects/frame.h"
-#include "effects/pixel_rows.h"
 
 namespace velvora::effects {
 namespace {
@@ -21,17 +20,17 @@ struct Backdrop {
   std::uint32_t colour;
 };
 
-void PaintBackdrop(const Frame& f, const Backdrop& back, int y, int x0, int x1) {
-  std::uint32_t* out = f.out.Row(y);
+void AddBackdrop(const Backdrop& back, int y, int x0, int x1, RowRuns& runs) {
   if (back.image) {
-    CopyPixels(out + x0, back.image->Row(y) + x0, x1 - x0);
+    runs.Copy(x0, x1, back.image->Row(y) + x0);
   } else {
-    FillPixels(out + x0, back.colour, x1 - x0);
+    runs.Fill(x0, x1, back.colour);
   }
 }
 
 // Row y of non-overlapping layers over a backdrop.
-void PaintRow(const Frame& f, int y, const Layer* layers, int count, const Backdrop& back) {
+void LayerRuns(const Frame& f, int y, const Layer* layers, int count, const Backdrop& back,
+               RowRuns& runs) {
   std::array<Span, 2> covered{};
   std::array<const Layer*, 2> owner{};
   int n = 0;
@@ -54,11 +53,11 @@ void PaintRow(const Frame& f, int y, const Layer* layers, int count, const Backd
   for (int i = 0; i < n; ++i) {
     const Span s = covered[static_cast<std::size_t>(i)];
     const Layer& layer = *owner[static_cast<std::size_t>(i)];
-    PaintBackdrop(f, back, y, x, s.x0);
-    CopyPixels(f.out.Row(y) + s.x0, layer.image->Row(y - layer.y) + (s.x0 - layer.x), s.x1 - s.x0);
+    AddBackdrop(back, y, x, s.x0, runs);
+    runs.Copy(s.x0, s.x1, layer.image->Row(y - layer.y) + (s.x0 - layer.x));
     x = s.x1;
   }
-  PaintBackdrop(f, back, y, x, f.width);
+  AddBackdrop(back, y, x, f.width, runs);
 }
 
 // Source index of position i when `source` items are shown in `count` places.
@@ -78,14 +77,14 @@ void RenderSlide(const Frame& f, Family family, int direction, float progress) {
   const Layer incoming{&f.to, step.dx * (tx - f.width), step.dy * (ty - f.height)};
   const Layer outgoing{&f.from, step.dx * tx, step.dy * ty};
   const std::array<Layer, 2> both{outgoing, incoming};
-  for (int y = 0; y < f.height; ++y) {
+  PaintRows(f.out, f.scratch.rows, [&](int y, RowRuns& runs) {
     switch (family) {
-      case Family::SlideIn: PaintRow(f, y, &incoming, 1, {&f.from, 0}); break;
-      case Family::SlideOut: PaintRow(f, y, &outgoing, 1, {&f.to, 0}); break;
+      case Family::SlideIn: LayerRuns(f, y, &incoming, 1, {&f.from, 0}, runs); break;
+      case Family::SlideOut: LayerRuns(f, y, &outgoing, 1, {&f.to, 0}, runs); break;
       // A diagonal push leaves two corners to neither picture: they show colour A.
-      default: PaintRow(f, y, both.data(), 2, {nullptr, f.colourA}); break;
+      default: LayerRuns(f, y, both.data(), 2, {nullptr, f.colourA}, runs); break;
     }
-  }
+  });
 }
 
 // Alternate bands of the new picture slide in from opposite sides: variant 0 rows, 1 columns.
@@ -93,25 +92,24 @@ void RenderStripes(const Frame& f, int variant, float progress) {
   const int bands = std::min(2 * CountOr(f, 8), variant == 0 ? f.height : f.width);
   if (variant == 0) {
     const int tx = Portion(progress, f.width);
-    for (int y = 0; y < f.height; ++y) {
+    PaintRows(f.out, f.scratch.rows, [&](int y, RowRuns& runs) {
       const bool even = PartOf(y, f.height, bands) % 2 == 0;
       const Layer band{&f.to, even ? tx - f.width : f.width - tx, 0};
-      PaintRow(f, y, &band, 1, {&f.from, 0});
-    }
+      LayerRuns(f, y, &band, 1, {&f.from, 0}, runs);
+    });
     return;
   }
   const int ty = Portion(progress, f.height);
-  for (int y = 0; y < f.height; ++y) {
-    std::uint32_t* out = f.out.Row(y);
-    for (int k = 0; k < bands; ++k) {
-      const int x0 = PartStart(k, f.width, bands);
-      const int x1 = PartStart(k + 1, f.width, bands);
+  const ColumnParts columns(f.width, bands);
+  PaintRows(f.out, f.scratch.rows, [&](int y, RowRuns& runs) {
+    for (int k = 0; k < columns.Count(); ++k) {
+      const int x0 = columns.Start(k);
       const int sy = y - (k % 2 == 0 ? ty - f.height : f.height - ty);
       const bool inside = sy >= 0 && sy < f.height;
       const std::uint32_t* src = inside ? f.to.Row(sy) : f.from.Row(y);
-      CopyPixels(out + x0, src + x0, x1 - x0);
+      runs.Copy(x0, columns.End(k), src + x0);
     }
-  }
+  });
 }
 
 // The new picture grows from one side, squeezing the old one into the rest.
@@ -120,12 +118,12 @@ void RenderSqueeze(const Frame& f, int direction, float progress) {
   if (direction == kDown || direction == kUp) {
     const int grown = Portion(progress, f.height);
     const int start = newFirst ? 0 : f.height - grown;
-    for (int y = 0; y < f.height; ++y) {
+    PaintRows(f.out, f.scratch.rows, [&](int y, RowRuns& runs) {
       const bool isNew = y >= start && y < start + grown;
       const int sy = isNew ? Scaled(y - start, grown, f.height)
                            : Scaled(y < start ? y : y - grown, f.height - grown, f.height);
-      CopyPixels(f.out.Row(y), (isNew ? f.to : f.from).Row(sy), f.width);
-    }
+      runs.Copy(0, f.width, (isNew ? f.to : f.from).Row(sy));
+    });
     return;
   }
   const int grown = Portion(progress, f.width);
@@ -135,11 +133,10 @@ void RenderSqueeze(const Frame& f, int direction, float progress) {
   columns.resize(static_cast<std::size_t>(f.width));
   FillScaleTable(columns.data() + start, grown, f.width);
   FillScaleTable(columns.data() + oldStart, f.width - grown, f.width);
-  for (int y = 0; y < f.height; ++y) {
-    GatherPixels(f.out.Row(y) + start, f.to.Row(y), columns.data() + start, grown);
-    GatherPixels(f.out.Row(y) + oldStart, f.from.Row(y), columns.data() + oldStart,
-                 f.width - grown);
-  }
+  PaintRows(f.out, f.scratch.rows, [&](int y, RowRuns& runs) {
+    runs.Gather(start, start + grown, f.to.Row(y), columns.data() + start);
+    runs.Gather(oldStart, oldStart + f.width - grown, f.from.Row(y), columns.data() + oldStart);
+  });
 }
 
 // Variant 0: the new picture grows from the centre; 1: the old one shrinks into it.
@@ -155,17 +152,16 @@ void RenderZoom(const Frame& f, int variant, float progress) {
   auto& columns = f.scratch.columns;
   columns.resize(static_cast<std::size_t>(f.width));
   FillScaleTable(columns.data(), w, f.width);
-  for (int y = 0; y < f.height; ++y) {
-    std::uint32_t* out = f.out.Row(y);
+  PaintRows(f.out, f.scratch.rows, [&](int y, RowRuns& runs) {
     const std::uint32_t* back = outer.Row(y);
     if (y < y0 || y >= y0 + h) {
-      CopyPixels(out, back, f.width);
-      continue;
+      runs.Copy(0, f.width, back);
+      return;
     }
-    CopyPixels(out, back, x0);
-    GatherPixels(out + x0, inner.Row(Scaled(y - y0, h, f.height)), columns.data(), w);
-    CopyPixels(out + x0 + w, back + x0 + w, f.width - x0 - w);
-  }
+    runs.Copy(0, x0, back);
+    runs.Gather(x0, x0 + w, inner.Row(Scaled(y - y0, h, f.height)), columns.data());
+    runs.Copy(x0 + w, f.width, back + x0 + w);
+  });
 }
 
 }  // namespace

@@ -24,6 +24,18 @@ inline void FillPixels(std::uint32_t* dst, std::uint32_t colour, int count) {
   for (int i = 0; i < count; ++i) dst[i] = colour;
 }
 
+// Asks for the cache lines of `count` pixels from `src` to be loaded; only a hint.
+inline void PrefetchPixels(const std::uint32_t* src, int count) {
+#if defined(__GNUC__)
+  constexpr int kLinePixels = 16;  // 64-byte cache lines
+  for (int i = 0; i < count; i += kLinePixels) __builtin_prefetch(src + i);
+  if (count > 0) __builtin_prefetch(src + count - 1);  // the last line when the run is unaligned
+#else
+  (void)src;
+  (void)count;
+#endif
+}
+
 // dst[i] = Lerp(a[i], b[i], alpha)
 void BlendPixels(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b, int count,
                  std::uint32_t alpha);

@@ -4,32 +4,48 @@
 #include <numeric>
 
 #include "effects/band.h"
-#include "effects/pixel_rows.h"
 #include "effects/shapes.h"
 
 namespace velvora::effects {
 namespace {
 
+// Row y as runs: the new picture inside `inner`, the colour where `outer` reaches beyond it,
+// the old picture everywhere else. The sweep takes each pixel once, so a band costs no second
+// write, and it does not rely on the two regions being nested.
+void RegionRuns(const Frame& f, int y, SpanView inner, SpanView outer, std::uint32_t colour,
+                RowRuns& runs) {
+  const std::uint32_t* from = f.from.Row(y);
+  const std::uint32_t* to = f.to.Row(y);
+  std::size_t i = 0;
+  std::size_t o = 0;
+  int x = 0;
+  while (x < f.width) {
+    while (i < inner.size() && inner[i].x1 <= x) ++i;
+    while (o < outer.size() && outer[o].x1 <= x) ++o;
+    const bool inInner = i < inner.size() && inner[i].x0 <= x;
+    const bool inOuter = o < outer.size() && outer[o].x0 <= x;
+    int end = f.width;
+    if (i < inner.size()) end = std::min(end, inInner ? inner[i].x1 : inner[i].x0);
+    if (o < outer.size()) end = std::min(end, inOuter ? outer[o].x1 : outer[o].x0);
+    if (inInner) {
+      runs.Copy(x, end, to + x);
+    } else if (inOuter) {
+      runs.Fill(x, end, colour);
+    } else {
+      runs.Copy(x, end, from + x);
+    }
+    x = end;
+  }
+}
+
 // Old picture outside `lead`, the colour between `lead` and `trail`, the new picture inside
 // `trail`; without a band both are the same region.
 void PaintRegions(const Frame& f, const Shape& trail, const Shape* lead, std::uint32_t colour) {
-  auto& trailSpans = f.scratch.trailSpans;
-  auto& leadSpans = f.scratch.leadSpans;
-  for (int y = 0; y < f.height; ++y) {
-    std::uint32_t* out = f.out.Row(y);
-    const std::uint32_t* from = f.from.Row(y);
-    const std::uint32_t* to = f.to.Row(y);
-    const SpanView inner = trail.Row(y, trailSpans);
-    const SpanView outer = lead ? lead->Row(y, leadSpans) : inner;
-    int x = 0;
-    for (const Span& s : outer) {
-      CopyPixels(out + x, from + x, s.x0 - x);
-      if (lead) FillPixels(out + s.x0, colour, s.x1 - s.x0);
-      x = s.x1;
-    }
-    CopyPixels(out + x, from + x, f.width - x);
-    for (const Span& s : inner) CopyPixels(out + s.x0, to + s.x0, s.x1 - s.x0);
-  }
+  PaintRows(f.out, f.scratch.rows, [&](int y, RowRuns& runs) {
+    const SpanView inner = trail.Row(y, f.scratch.trailSpans);
+    const SpanView outer = lead ? lead->Row(y, f.scratch.leadSpans) : inner;
+    RegionRuns(f, y, inner, outer, colour, runs);
+  });
 }
 
 // Grid of roughly square cells with `columns` across.
@@ -127,10 +143,7 @@ void WithShape(const Frame& f, const EffectEntry& e, Grid grid, float level, Use
     case Family::Diamond: use(DiamondShape(w, h, inward ? 1.0f - level : level, inward)); break;
     case Family::Clock: use(ClockShape(w, h, e.variant, level)); break;
     case Family::Checkerboard: use(CheckerShape(w, h, e.variant, CountOr(f, 8), level)); break;
-    case Family::RandomBars: {
-      use(RandomBarsShape(w, h, e.variant, 16 * CountOr(f, 8), level));
-      break;
-    }
+    case Family::RandomBars: use(RandomRowsShape(w, h, 16 * CountOr(f, 8), level)); break;
     case Family::Spiral:
     case Family::Snake:
     case Family::Dissolve:

@@ -13,6 +13,13 @@ int ClampedRound(float x, int lo, int hi) {
   return static_cast<int>(std::lround(x));
 }
 
+// First covered column of a row whose covered part reaches `half` either side of the centre.
+// A pixel whose centre lies exactly on the edge stays out; the right edge is the mirror image,
+// so both sides treat such pixels alike.
+int LeftEdge(int width, float half) {
+  return ClampedRound(static_cast<float>(width) / 2.0f - half, 0, (width + 1) / 2);
+}
+
 SpanView One(std::vector<Span>& storage, int x0, int x1) {
   storage.clear();
   AppendSpan(storage, x0, x1);
@@ -54,29 +61,30 @@ SpanView LinearShape::Row(int y, std::vector<Span>& storage) const {
 
 SlatsShape::SlatsShape(int width, int height, int variant, int count, float level)
     : width_(width), height_(height), variant_(variant),
-      count_(std::min(count, variant < 2 ? height : width)), level_(level) {}
-
-SpanView SlatsShape::Row(int y, std::vector<Span>& storage) const {
-  storage.clear();
-  const bool forward = variant_ % 2 == 0;
-  if (variant_ < 2) {
-    const int k = PartOf(y, height_, count_);
-    const int s0 = PartStart(k, height_, count_);
-    const int s1 = PartStart(k + 1, height_, count_);
-    const int into = forward ? y - s0 : s1 - 1 - y;
-    if (into < Portion(level_, s1 - s0)) AppendSpan(storage, 0, width_);
-    return storage;
-  }
-  for (int k = 0; k < count_; ++k) {
-    const int s0 = PartStart(k, width_, count_);
-    const int s1 = PartStart(k + 1, width_, count_);
-    const int covered = Portion(level_, s1 - s0);
-    if (forward) {
-      AppendSpan(storage, s0, s0 + covered);
+      count_(std::min(count, variant < 2 ? height : width)), level_(level) {
+  if (variant_ < 2) return;
+  const ColumnParts slats(width_, count_);
+  for (int k = 0; k < slats.Count(); ++k) {
+    const int covered = Portion(level_, slats.End(k) - slats.Start(k));
+    const Span s = variant_ == 2 ? Span{slats.Start(k), slats.Start(k) + covered}
+                                 : Span{slats.End(k) - covered, slats.End(k)};
+    if (s.x1 <= s.x0) continue;
+    if (columnSpanCount_ > 0 && columnSpans_[columnSpanCount_ - 1].x1 == s.x0) {
+      columnSpans_[columnSpanCount_ - 1].x1 = s.x1;
     } else {
-      AppendSpan(storage, s1 - covered, s1);
+      columnSpans_[columnSpanCount_++] = s;
     }
   }
+}
+
+SpanView SlatsShape::Row(int y, std::vector<Span>& storage) const {
+  if (variant_ >= 2) return {columnSpans_.data(), columnSpanCount_};
+  storage.clear();
+  const int k = PartOf(y, height_, count_);
+  const int s0 = PartStart(k, height_, count_);
+  const int s1 = PartStart(k + 1, height_, count_);
+  const int into = variant_ == 0 ? y - s0 : s1 - 1 - y;
+  if (into < Portion(level_, s1 - s0)) AppendSpan(storage, 0, width_);
   return storage;
 }
 
@@ -128,9 +136,8 @@ bool CircleShape::Interval(int y, int& x0, int& x1) const {
   const float rest = radiusSquared_ - dy * dy;
   if (rest <= 0.0f) return false;
   const float half = std::sqrt(rest);
-  const float cx = static_cast<float>(width_) / 2.0f;
-  x0 = ClampedRound(cx - half, 0, width_);
-  x1 = ClampedRound(cx + half, 0, width_);
+  x0 = LeftEdge(width_, half);
+  x1 = width_ - x0;
   return x0 < x1;
 }
 
@@ -143,10 +150,9 @@ bool DiamondShape::Interval(int y, int& x0, int& x1) const {
   // |dx| / halfW + |dy| / halfH < 2 x level: the corners are reached at level 1.
   const float rest = 2.0f * level_ - dy / halfH;
   if (rest <= 0.0f) return false;
-  const float cx = static_cast<float>(width_) / 2.0f;
-  const float half = rest * cx;
-  x0 = ClampedRound(cx - half, 0, width_);
-  x1 = ClampedRound(cx + half, 0, width_);
+  const float half = rest * static_cast<float>(width_) / 2.0f;
+  x0 = LeftEdge(width_, half);
+  x1 = width_ - x0;
   return x0 < x1;
 }
 
@@ -204,22 +210,19 @@ SpanView ClockShape::Row(int y, std::vector<Span>& storage) const {
   storage.clear();
   if (level_ <= 0.0f) return storage;
   if (level_ >= 1.0f) return One(storage, 0, width_);
-  std::array<Span, 4> parts{};
-  std::size_t n = 0;
-  const auto add = [&](const Pair& p) {
-    parts[n++] = p.first;
-    parts[n++] = p.second;
+  std::array<Span, 4> parts{};  // one or two hands; unused parts stay empty
+  const auto put = [&](std::size_t at, const Pair& p) {
+    parts[at] = p.first;
+    parts[at + 1] = p.second;
   };
   switch (variant_) {
-    case 0: add(Sweep(y, false)); break;
-    case 1: add(Sweep(y, true)); break;
-    case 2: add(Sweep(y, false)); add(Sweep(y, true)); break;
-    default: add(Sweep(y, false)); add(Sweep(height_ - 1 - y, true)); break;
+    case 0: put(0, Sweep(y, false)); break;
+    case 1: put(0, Sweep(y, true)); break;
+    case 2: put(0, Sweep(y, false)); put(2, Sweep(y, true)); break;
+    default: put(0, Sweep(y, false)); put(2, Sweep(height_ - 1 - y, true)); break;
   }
-  std::sort(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(n),
-            [](const Span& a, const Span& b) { return a.x0 < b.x0; });
-  for (std::size_t i = 0; i < n; ++i) {
-    const Span s = parts[i];
+  std::sort(parts.begin(), parts.end(), [](const Span& a, const Span& b) { return a.x0 < b.x0; });
+  for (const Span& s : parts) {
     if (s.x1 <= s.x0) continue;
     if (!storage.empty() && s.x0 <= storage.back().x1) {
       storage.back().x1 = std::max(storage.back().x1, s.x1);
@@ -233,54 +236,47 @@ SpanView ClockShape::Row(int y, std::vector<Span>& storage) const {
 // --- CheckerShape --------------------------------------------------------------------------
 
 CheckerShape::CheckerShape(int width, int height, int variant, int columns, float level)
-    : width_(width), height_(height), variant_(variant), columns_(std::min(columns, width)),
-      rows_(std::clamp(static_cast<int>(std::lround(static_cast<double>(columns_) * height / width)),
+    : height_(height), variant_(variant),
+      rows_(std::clamp(static_cast<int>(std::lround(static_cast<double>(std::min(columns, width)) * height / width)),
                        1, height)),
-      level_(level) {}
+      columns_(width, std::min(columns, width)),
+      phase_{std::clamp(2.0f * level, 0.0f, 1.0f), std::clamp(2.0f * level - 1.0f, 0.0f, 1.0f)} {}
 
 SpanView CheckerShape::Row(int y, std::vector<Span>& storage) const {
   storage.clear();
   const int r = PartOf(y, height_, rows_);
   const int top = PartStart(r, height_, rows_);
   const int cellHeight = PartStart(r + 1, height_, rows_) - top;
-  for (int c = 0; c < columns_; ++c) {
-    const int x0 = PartStart(c, width_, columns_);
-    const int x1 = PartStart(c + 1, width_, columns_);
-    const float phase = std::clamp(2.0f * level_ - static_cast<float>((r + c) & 1), 0.0f, 1.0f);
+  for (int c = 0; c < columns_.Count(); ++c) {
+    const float phase = phase_[static_cast<std::size_t>((r + c) & 1)];
+    const int x0 = columns_.Start(c);
     if (variant_ == 0) {
-      AppendSpan(storage, x0, x0 + Portion(phase, x1 - x0));
+      AppendSpan(storage, x0, x0 + Portion(phase, columns_.End(c) - x0));
     } else if (y - top < Portion(phase, cellHeight)) {
-      AppendSpan(storage, x0, x1);
+      AppendSpan(storage, x0, columns_.End(c));
     }
   }
   return storage;
 }
 
-// --- RandomBarsShape -----------------------------------------------------------------------
+// --- Random bars ---------------------------------------------------------------------------
 
-RandomBarsShape::RandomBarsShape(int width, int height, int variant, int bars, float level)
-    : width_(width), height_(height), variant_(variant),
-      bars_(std::clamp(bars, 1, std::min(kMaxBars, variant == 0 ? height : width))),
-      reached_(static_cast<std::uint32_t>(Portion(level, 65536))), thresholds_{} {
-  const std::uint32_t seed = variant == 0 ? 0x2545F491u : 0x9E3779B9u;
-  for (int k = 0; k < bars_; ++k) {
-    thresholds_[static_cast<std::size_t>(k)] =
-        static_cast<std::uint16_t>(Mix32(seed + static_cast<std::uint32_t>(k)) >> 16);
-  }
+int RandomBarCount(int requested, int extent) {
+  return std::clamp(requested, 1, std::min(kMaxRandomBars, extent));
 }
 
-SpanView RandomBarsShape::Row(int y, std::vector<Span>& storage) const {
+std::uint16_t RandomBarThreshold(int variant, int bar) {
+  const std::uint32_t seed = variant == 0 ? 0x2545F491u : 0x9E3779B9u;
+  return static_cast<std::uint16_t>(Mix32(seed + static_cast<std::uint32_t>(bar)) >> 16);
+}
+
+RandomRowsShape::RandomRowsShape(int width, int height, int bars, float level)
+    : width_(width), height_(height), bars_(RandomBarCount(bars, height)),
+      reached_(static_cast<std::uint32_t>(Portion(level, 65536))) {}
+
+SpanView RandomRowsShape::Row(int y, std::vector<Span>& storage) const {
   storage.clear();
-  if (variant_ == 0) {
-    const int k = PartOf(y, height_, bars_);
-    if (thresholds_[static_cast<std::size_t>(k)] < reached_) AppendSpan(storage, 0, width_);
-    return storage;
-  }
-  for (int k = 0; k < bars_; ++k) {
-    if (thresholds_[static_cast<std::size_t>(k)] < reached_) {
-      AppendSpan(storage, PartStart(k, width_, bars_), PartStart(k + 1, width_, bars_));
-    }
-  }
+  if (RandomBarThreshold(0, PartOf(y, height_, bars_)) < reached_) AppendSpan(storage, 0, width_);
   return storage;
 }
 
@@ -288,16 +284,14 @@ SpanView RandomBarsShape::Row(int y, std::vector<Span>& storage) const {
 
 CellOrderShape::CellOrderShape(int width, int height, int columns, int rows,
                                const std::vector<std::int32_t>& ranks, float level)
-    : width_(width), height_(height), columns_(columns), rows_(rows),
-      reached_(Portion(level, columns * rows)), ranks_(ranks) {}
+    : height_(height), rows_(rows), reached_(Portion(level, columns * rows)),
+      columns_(width, columns), ranks_(ranks) {}
 
 SpanView CellOrderShape::Row(int y, std::vector<Span>& storage) const {
   storage.clear();
-  const std::int32_t* rank = ranks_.data() + PartOf(y, height_, rows_) * columns_;
-  for (int c = 0; c < columns_; ++c) {
-    if (rank[c] < reached_) {
-      AppendSpan(storage, PartStart(c, width_, columns_), PartStart(c + 1, width_, columns_));
-    }
+  const std::int32_t* rank = ranks_.data() + PartOf(y, height_, rows_) * columns_.Count();
+  for (int c = 0; c < columns_.Count(); ++c) {
+    if (rank[c] < reached_) AppendSpan(storage, columns_.Start(c), columns_.End(c));
   }
   return storage;
 }

@@ -16,7 +16,8 @@ using SpanView = std::span<const Span>;
 class Shape {
  public:
   virtual ~Shape() = default;
-  // The covered columns of row y: sorted, disjoint spans inside [0, width), kept in `storage`.
+  // The covered columns of row y: sorted, disjoint spans inside [0, width), kept in `storage`
+  // (or, when every row is alike, in the shape).
   virtual SpanView Row(int y, std::vector<Span>& storage) const = 0;
 };
 
@@ -42,6 +43,9 @@ class SlatsShape final : public Shape {
  private:
   int width_, height_, variant_, count_;
   float level_;
+  // Columns variants: every row is alike.
+  std::array<Span, ColumnParts::kMaxParts> columnSpans_{};
+  std::size_t columnSpanCount_ = 0;
 };
 
 // A region that is one interval per row, grown from the centre; `inward` covers the outside
@@ -112,21 +116,27 @@ class CheckerShape final : public Shape {
   SpanView Row(int y, std::vector<Span>& storage) const override;
 
  private:
-  int width_, height_, variant_, columns_, rows_;
-  float level_;
+  int height_, variant_, rows_;
+  ColumnParts columns_;
+  std::array<float, 2> phase_;  // of the cells that turn over first and second
 };
 
-// Bars in a scattered order: variant 0 rows, 1 columns.
-class RandomBarsShape final : public Shape {
+// Bars in a scattered order: each bar turns over when the level passes its threshold.
+inline constexpr int kMaxRandomBars = 256;
+// The number of bars for a requested count across `extent` pixels.
+int RandomBarCount(int requested, int extent);
+// Threshold (of 65536) of bar k: variant 0 rows, 1 columns.
+std::uint16_t RandomBarThreshold(int variant, int bar);
+
+// Random bars across the rows. (Bars across the columns are drawn per pixel.)
+class RandomRowsShape final : public Shape {
  public:
-  static constexpr int kMaxBars = 256;
-  RandomBarsShape(int width, int height, int variant, int bars, float level);
+  RandomRowsShape(int width, int height, int bars, float level);
   SpanView Row(int y, std::vector<Span>& storage) const override;
 
  private:
-  int width_, height_, variant_, bars_;
+  int width_, height_, bars_;
   std::uint32_t reached_;
-  std::array<std::uint16_t, kMaxBars> thresholds_;
 };
 
 // Grid cells turning over one after another in the order of `ranks` (row by row).
@@ -137,7 +147,8 @@ class CellOrderShape final : public Shape {
   SpanView Row(int y, std::vector<Span>& storage) const override;
 
  private:
-  int width_, height_, columns_, rows_, reached_;
+  int height_, rows_, reached_;
+  ColumnParts columns_;
   const std::vector<std::int32_t>& ranks_;
 };
 

@@ -42,12 +42,17 @@ void RenderTransition(ConstImage from, ConstImage to, float progress,
     case Family::Fade: RenderFade(frame, entry.variant, p); break;
     case Family::Mosaic: RenderMosaic(frame, p); break;
     case Family::Dissolve:
-      if (entry.variant == 0) {
-        RenderDissolvePixels(frame, entry.band, p);
+    case Family::RandomBars: {
+      // The pixel dissolve and bars across the columns turn over pixel by pixel; the block
+      // dissolve and bars across the rows are regions.
+      const bool perPixel = entry.family == Family::Dissolve ? entry.variant == 0 : entry.variant == 1;
+      if (perPixel) {
+        RenderPixelByPixel(frame, entry, p);
       } else {
         RenderRegionFamily(frame, entry, p);
       }
       break;
+    }
     default: RenderRegionFamily(frame, entry, p); break;
   }
 }

@@ -1,5 +1,7 @@
 #include "forms/control.h"
 
+#include <stdexcept>
+
 #include "forms/form.h"
 
 namespace velvora {
@@ -46,7 +48,35 @@ Control::Control(Form& form, ControlKind kind, const ControlDesign& d)
       tooltip_(d.tooltip),
       tabIndex_(d.tabIndex) {}
 
-void Control::Changed(Prop what) { form_.ControlChanged(*this, what); }
+Control::~Control() {
+  if (leader_) std::erase(leader_->followers_, this);
+  for (Control* follower : followers_) follower->leader_ = nullptr;
+}
+
+void Control::Follow(Control& leader) {
+  if (leader.kind_ != kind_ || &leader == this || leader_) {
+    throw std::logic_error("a control follows one other control of its kind");
+  }
+  leader_ = &leader;
+  leader.followers_.push_back(this);
+  for (Prop what : {Prop::Caption, Prop::Font, Prop::ForeColor, Prop::BackColor, Prop::Visible}) TakeOver(leader, what);
+}
+
+void Control::TakeOver(const Control& leader, Prop what) {
+  switch (what) {
+    case Prop::Caption: SetCaption(leader.caption_); break;
+    case Prop::Font: SetFont(leader.font_); break;
+    case Prop::ForeColor: SetForeColor(leader.fore_); break;
+    case Prop::BackColor: SetBackColor(leader.back_); break;
+    case Prop::Visible: SetVisible(leader.visible_); break;
+    default: break;  // place and size are the follower's own
+  }
+}
+
+void Control::Changed(Prop what) {
+  form_.ControlChanged(*this, what);
+  for (Control* follower : followers_) follower->TakeOver(*this, what);
+}
 
 void Control::SetLeft(float v) { left_ = v; Changed(Prop::Geometry); }
 void Control::SetTop(float v) { top_ = v; Changed(Prop::Geometry); }

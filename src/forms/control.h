@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/describe.h"
 #include "forms/types.h"
@@ -32,7 +33,7 @@ struct ControlDesign {
 class Control {
  public:
   Control(Form& form, ControlKind kind, const ControlDesign& design);
-  virtual ~Control() = default;
+  virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
@@ -86,6 +87,13 @@ class Control {
   std::function<void(int key, int shift)> OnKeyDown;
   std::function<void(int ch)> OnKeyPress;
 
+  // From now on shows what `leader`, a control of the same kind on another form, shows: its
+  // caption, font, colours and visibility now and whenever they change, and what its kind adds
+  // (a picture control's picture and transition). Place and size stay this control's own.
+  // Following ends when either goes away.
+  virtual void Follow(Control& leader);
+  const Control* Leader() const { return leader_; }
+
   // Applies user input to the model and raises the matching events (called inside dispatch).
   virtual void Input(const InputEvent& event);
   virtual void Describe(PropertySink& sink) const;
@@ -94,6 +102,7 @@ class Control {
   void Changed(Prop what);
   void RaiseClick() { if (OnClick) OnClick(); }
   void RaiseChange() { if (OnChange) OnChange(); }
+  const std::vector<Control*>& Followers() const { return followers_; }
 
  private:
   Form& form_;
@@ -107,6 +116,10 @@ class Control {
   std::string caption_;
   std::string tooltip_;
   int tabIndex_;
+  Control* leader_ = nullptr;
+  std::vector<Control*> followers_;
+
+  void TakeOver(const Control& leader, Prop what);
 };
 
 }  // namespace velvora

@@ -6,6 +6,7 @@
 #include "forms/form.h"
 #include "forms/list_controls.h"
 #include "forms/program.h"
+#include "platform/file_path.h"
 #include "runtime/errors.h"
 
 namespace velvora {
@@ -34,7 +35,7 @@ bool GlobMatch(const char* p, const char* n) {
 std::string CurrentFolder() {
   std::error_code ec;
   fs::path p = fs::current_path(ec);
-  return ec ? std::string(1, kPathSeparator) : p.string();
+  return ec ? std::string(1, kPathSeparator) : Utf8Path(p);
 }
 
 }  // namespace
@@ -69,10 +70,10 @@ FileList::FileList(Form& form, const ControlDesign& d)
 void FileList::Reload() {
   items_.clear();
   std::error_code ec;
-  for (fs::directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec)) {
+  for (fs::directory_iterator it(FilePath(path_), ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code typeError;
     if (!it->is_regular_file(typeError)) continue;
-    std::string name = it->path().filename().string();
+    std::string name = Utf8Path(it->path().filename());
     if (MatchesPatternList(name, pattern_)) items_.push_back(name);
   }
   std::sort(items_.begin(), items_.end(), LessIgnoringCase);
@@ -83,7 +84,7 @@ void FileList::Reload() {
 
 void FileList::SetPath(const std::string& path) {
   std::error_code ec;
-  if (!fs::is_directory(path, ec)) Raise(ErrorNumber::PathNotFound);
+  if (!fs::is_directory(FilePath(path), ec)) Raise(ErrorNumber::PathNotFound);
   path_ = path;
   Changed(Prop::Path);
   Reload();
@@ -128,25 +129,25 @@ DirList::DirList(Form& form, const ControlDesign& d) : Control(form, ControlKind
 
 void DirList::SetPath(const std::string& path) {
   std::error_code ec;
-  fs::path p = fs::absolute(fs::path(path), ec);
+  fs::path p = fs::absolute(FilePath(path), ec);
   if (ec || !fs::is_directory(p, ec)) Raise(ErrorNumber::PathNotFound);
   p = p.lexically_normal();
-  std::string text = p.string();
+  std::string text = Utf8Path(p);
   if (text.size() > 1 && text.back() == kPathSeparator && p != p.root_path()) text.pop_back();
 
   entries_.clear();
   int depth = 0;
   fs::path walk;
-  for (const fs::path& part : fs::path(text)) {
+  for (const fs::path& part : FilePath(text)) {
     walk /= part;
     if (part.empty()) continue;
     if (walk == walk.root_name()) continue;  // "C:" alone is no folder
-    entries_.push_back({walk.string(), depth++, true});
+    entries_.push_back({Utf8Path(walk), depth++, true});
   }
   std::vector<std::string> subfolders;
-  for (fs::directory_iterator it(text, ec), end; !ec && it != end; it.increment(ec)) {
+  for (fs::directory_iterator it(FilePath(text), ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code typeError;
-    if (it->is_directory(typeError)) subfolders.push_back(it->path().string());
+    if (it->is_directory(typeError)) subfolders.push_back(Utf8Path(it->path()));
   }
   std::sort(subfolders.begin(), subfolders.end(), LessIgnoringCase);
   for (std::string& s : subfolders) entries_.push_back({std::move(s), depth, false});

@@ -99,6 +99,8 @@ class Form {
   virtual void Form_KeyDown(int /*key*/, int /*shift*/) {}
   virtual void Form_KeyPress(int /*ch*/) {}
   virtual void Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+  // The desktop's monitors changed (Program::MonitorsChanged).
+  virtual void Form_MonitorsChanged() {}
 
   // Input on the form itself (not on a control); runs inside dispatch.
   void Input(const InputEvent& event);

@@ -18,6 +18,9 @@ class FormView {
   virtual TwipsRect Frame() const = 0;
   // Moves the window so that its outer rectangle's top-left corner is at `left`, `top` (twips).
   virtual void MoveFrame(float left, float top) = 0;
+  // Shows the window without border over the whole of a monitor (`monitor` as Toolkit::Monitors
+  // gives it), above other windows; the window reports its geometry and that it is shown.
+  virtual void CoverMonitor(const TwipsRect& monitor) = 0;
 };
 
 }  // namespace velvora

@@ -11,6 +11,7 @@ void FXImage::SetPicture(PicturePtr picture) {
   if (!changePending_) {
     // A hidden control draws nothing, so the change then starts from nothing.
     start_.Resize(pixelWidth_, pixelHeight_);
+    startOpaque_ = Visible() && FrameOpaque();
     if (Visible()) {
       const effects::ConstImage shown = CurrentFrame();
       std::copy(shown.pixels, shown.pixels + start_.pixels.size(), start_.pixels.begin());
@@ -23,12 +24,27 @@ void FXImage::SetPicture(PicturePtr picture) {
   picture_ = std::move(picture);
   pictureAssigned_ = true;
   ContentChanged();
+  ForEachFollower([this](FXImage& follower) { follower.SetPicture(picture_); });
 }
 
 void FXImage::SetProperty(int dispId, FxValue value) {
   const bool fitted = PropertyLong(fx::kStretch) == fx::kFit;
   properties_[dispId] = value;
   if (fitted != (PropertyLong(fx::kStretch) == fx::kFit)) ContentChanged();
+  ForEachFollower([&](FXImage& follower) { follower.SetProperty(dispId, value); });
+}
+
+void FXImage::Follow(Control& leader) {
+  Control::Follow(leader);
+  const auto& image = static_cast<const FXImage&>(leader);
+  properties_ = image.properties_;
+  picture_ = image.picture_;
+  pictureAssigned_ = image.pictureAssigned_;
+  changePending_ = false;
+  start_ = {};
+  StopTransition();
+  ContentChanged();
+  JoinTransition(image);
 }
 
 FxValue FXImage::Property(int dispId) const {
@@ -52,6 +68,7 @@ void FXImage::ContentChanged() {
 }
 
 const Picture* FXImage::DesignPicture() const {
+  if (const auto* leader = static_cast<const FXImage*>(Leader())) return leader->DesignPicture();
   if (!designLoaded_) {
     designLoaded_ = true;
     if (!designAsset.empty()) design_ = Owner().program().toolkit().LoadAsset(designAsset);

@@ -48,8 +48,14 @@ class FXImage : public Control {
   // A property read back as a 32-bit integer (0 when unset).
   std::int32_t PropertyLong(int dispId) const;
 
-  // Repaints; the first repaint after a new picture starts the transition to it.
+  // Repaints; the first repaint after a new picture starts the transition to it (a follower's
+  // transitions start with its leader's).
   void Refresh() override;
+  // Shows what another picture control shows, at this control's own size: its picture (the same
+  // decoded picture, never decoded again), its design picture, its effect settings and the
+  // transition it plays, from the same start on the frame clock, so both show the same progress
+  // on every frame. A transition under way is joined where it is.
+  void Follow(Control& leader) override;
   void PlatformPixelSize(int width, int height) override;
   // The window's background colour changed: it fills the control around its picture.
   void BackgroundChanged();
@@ -61,6 +67,10 @@ class FXImage : public Control {
   // read, so a platform that never shows them never pays for them. Valid until the control
   // changes.
   effects::ConstImage CurrentFrame() const;
+  // Every pixel of the current frame is opaque: a picture was assigned (the window's colour
+  // fills around it) and, while a transition plays, what it started from was opaque too. A view
+  // then need not draw what lies beneath the control.
+  bool FrameOpaque() const;
   bool TransitionPlaying() const { return clock_ != nullptr; }
   // From 0 at the start of a transition to 1 at its end; 1 while none plays.
   float TransitionProgress() const { return progress_; }
@@ -79,8 +89,14 @@ class FXImage : public Control {
   std::uint32_t Argb(std::int32_t colourWord) const;
   // What the control shows changed: forget what was composed and tell the view.
   void ContentChanged();
-  void StartTransition();
+  void StartTransition(std::int64_t startMs);
   void StopTransition();
+  // Joins the transition `leader` plays, from where it is.
+  void JoinTransition(const FXImage& leader);
+  template <class Each>
+  void ForEachFollower(Each each) {
+    for (Control* follower : Followers()) each(static_cast<FXImage&>(*follower));
+  }
 
   PicturePtr picture_;
   bool pictureAssigned_ = false;
@@ -96,10 +112,12 @@ class FXImage : public Control {
   // A picture assigned since the last repaint, and what the control showed before it.
   bool changePending_ = false;
   effects::Canvas start_;
+  bool startOpaque_ = false;
 
   // The transition playing: from `from_` to the content, with these settings.
   FrameClock* clock_ = nullptr;
   effects::Canvas from_;
+  bool fromOpaque_ = false;
   effects::TransitionParams params_;
   std::int64_t startMs_ = 0;
   int durationMs_ = 1;

@@ -13,9 +13,10 @@ namespace {
 // Larger than any display; a control's frame never takes more memory than a side this long.
 constexpr int kLargestSide = 16384;
 
-// The canvas scaled to a new size (the control was resized while a change was on its way).
+// The canvas scaled to a new size (the control was resized while a change was on its way). A
+// control without pixels keeps the canvas for the size it gets next.
 void ScaleTo(effects::Canvas& canvas, int width, int height) {
-  if (canvas.width == width && canvas.height == height) return;
+  if ((canvas.width == width && canvas.height == height) || width <= 0 || height <= 0) return;
   effects::Canvas scaled;
   scaled.Resize(width, height);
   effects::Fill(scaled.View(), 0);
@@ -42,21 +43,41 @@ effects::TransitionParams FXImage::TransitionSettings() const {
 }
 
 void FXImage::Refresh() {
-  if (changePending_) StartTransition();
+  if (changePending_ && !Leader()) StartTransition(Owner().program().Frames().Now());
   Control::Refresh();
 }
 
-void FXImage::StartTransition() {
+void FXImage::StartTransition(std::int64_t startMs) {
   changePending_ = false;
   from_ = std::move(start_);
+  fromOpaque_ = startOpaque_;
   start_ = {};
   ScaleTo(from_, pixelWidth_, pixelHeight_);
   params_ = TransitionSettings();
   durationMs_ = std::max(1, effects::TransitionDurationMs(params_.speed));
   clock_ = &Owner().program().Frames();
-  startMs_ = clock_->Now();
+  startMs_ = startMs;
   progress_ = 0;
   frameValid_ = false;
+  clock_->Add(*this);
+  Changed(Prop::Frame);
+  // A follower that took the picture starts from what it showed then, at its own size.
+  ForEachFollower([startMs](FXImage& follower) {
+    if (follower.changePending_) follower.StartTransition(startMs);
+  });
+}
+
+void FXImage::JoinTransition(const FXImage& leader) {
+  if (!leader.clock_) return;
+  from_ = leader.from_;
+  fromOpaque_ = leader.fromOpaque_;
+  ScaleTo(from_, pixelWidth_, pixelHeight_);
+  params_ = leader.params_;
+  durationMs_ = leader.durationMs_;
+  startMs_ = leader.startMs_;
+  progress_ = leader.progress_;
+  frameValid_ = false;
+  clock_ = leader.clock_;
   clock_->Add(*this);
   Changed(Prop::Frame);
 }
@@ -88,6 +109,13 @@ void FXImage::PlatformPixelSize(int width, int height) {
   pixelHeight_ = height;
   if (clock_) ScaleTo(from_, width, height);
   ContentChanged();
+}
+
+// Composing fills the whole control with the window's opaque colour under an assigned picture,
+// and every effect blends opaque pictures (and its opaque colours) into opaque frames.
+bool FXImage::FrameOpaque() const {
+  const bool contentOpaque = pictureAssigned_ && picture_ && pixelWidth_ > 0 && pixelHeight_ > 0;
+  return contentOpaque && (!clock_ || fromOpaque_);
 }
 
 effects::ConstImage FXImage::CurrentFrame() const {

@@ -145,6 +145,12 @@ void Program::TimerTick(Timer& timer) {
   Dispatch([&timer] { timer.Tick(); });
 }
 
+void Program::MonitorsChanged() {
+  Dispatch([this] {
+    for (Form* form : LoadedForms()) form->Form_MonitorsChanged();
+  });
+}
+
 void Program::Terminate() {
   try {
     MarkEnded(EndReason::Terminated);

@@ -4,8 +4,8 @@
 // modal boxes, and End.
 //
 // A backend reaches the program only through its entries (Dispatch, Raise, TimerTick,
-// Terminate). None of them throws: whatever a handler lets escape is dealt with inside, so a
-// backend's event code (a window procedure, a Qt event handler) is never unwound.
+// MonitorsChanged, Terminate). None of them throws: whatever a handler lets escape is dealt with
+// inside, so a backend's event code (a window procedure, a Qt event handler) is never unwound.
 #include <functional>
 #include <map>
 #include <memory>
@@ -43,6 +43,7 @@ class Program {
   System& sys() const { return platform_.system; }
   Toolkit& toolkit() const { return platform_.toolkit; }
   SettingsStore& store() const { return platform_.store; }
+  const CodePage& codePage() const { return platform_.codePage; }
   // The text after the program's name, exactly as the host gave it.
   const std::string& Command() const { return commandLine_; }
   float Rnd() { return random_.Next(); }
@@ -90,6 +91,8 @@ class Program {
   // A timer fell due. Skipped while a modal box is open: the handler that opened it has not
   // finished, and handlers run one at a time.
   void TimerTick(Timer& timer);
+  // The desktop's monitors changed (Toolkit::Monitors tells how): every loaded form hears of it.
+  void MonitorsChanged();
   // A termination signal: the program ends at once with the run guards put back, also while a
   // modal box (the run-time error box included) is open; the box closes.
   void Terminate();

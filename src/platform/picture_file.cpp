@@ -2,13 +2,14 @@
 #include <cstdint>
 #include <fstream>
 
+#include "platform/file_path.h"
 #include "platform/picture.h"
 
 namespace velvora {
 
 bool PngChunksWithinFile(const std::string& path) {
   static constexpr char kSignature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1A', '\n'};
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  std::ifstream file(FilePath(path), std::ios::binary | std::ios::ate);
   const std::streamoff size = file.tellg();
   char header[8];
   if (!file || size < 8 || !file.seekg(0).read(header, 8) || !std::equal(header, header + 8, kSignature)) return true;

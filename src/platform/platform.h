@@ -1,5 +1,6 @@
 #pragma once
-// The three services a backend provides to the core.
+// The services a backend provides to the core.
+#include "platform/code_page.h"
 #include "platform/settings_store.h"
 #include "platform/system.h"
 #include "platform/toolkit.h"
@@ -10,6 +11,8 @@ struct Platform {
   System& system;
   Toolkit& toolkit;
   SettingsStore& store;
+  // How the system's text files spell text; only Windows needs a conversion.
+  const CodePage& codePage = Utf8CodePage();
 };
 
 }  // namespace velvora

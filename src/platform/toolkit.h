@@ -43,6 +43,13 @@ struct TwipsRect {
   float left = 0, top = 0, width = 0, height = 0;
 };
 
+// A monitor of the desktop: its whole area (panels included) in twips, in the desktop's
+// coordinates; windows are placed in the same ones.
+struct Monitor {
+  TwipsRect area;
+  bool primary = false;
+};
+
 // The run-time error box as the core words it.
 struct ErrorBox {
   int number = 0;
@@ -75,11 +82,18 @@ class Toolkit {
   virtual PicturePtr LoadPicture(const std::string& path) = 0;
   // The file-name extensions of the pictures LoadPicture decodes: lower case, without the dot.
   virtual std::vector<std::string> PictureExtensions() = 0;
+  // The file the next LoadPicture will most likely ask for (empty: none), so that a toolkit can
+  // decode it ahead. Only a hint: LoadPicture answers the same with or without it. Never throws.
+  virtual void PictureComesNext(const std::string& /*path*/) {}
   // Handles every event already queued, then returns.
   virtual void DoEvents() = 0;
   virtual void ShowErrorBox(const ErrorBox& box) = 0;
   // The part of the screen that windows are placed in (without the desktop's panels).
   virtual TwipsRect WorkArea() = 0;
+  // The monitors now, one of them the primary. When they change (one comes or goes, moves,
+  // changes size, or another becomes the primary) the backend tells the program through its
+  // entry Program::MonitorsChanged.
+  virtual std::vector<Monitor> Monitors() = 0;
   // The folder that holds the program file, without a trailing separator.
   virtual std::string ProgramFolder() = 0;
   // The roots a user can browse: "C:\" style drives on Windows, "/" and mount points elsewhere.

@@ -14,33 +14,11 @@ namespace {
 constexpr std::int16_t kStartDelayTicks = 4;  // Timer2 starts on the tick after these
 }  // namespace
 
+// The client area before maximising is the area around the backdrop's design place.
 frmSaver::frmSaver(Program& program)
-    : Form(program, {.name = kName,
-                     .caption = "Quorrin Velvora",
-                     .border = BorderStyle::None,
-                     // The area around the backdrop's design place; maximising replaces it.
-                     .clientWidth = 12720,
-                     .clientHeight = 9480,
-                     .back = kButtonFace,
-                     .icon = "saver",
-                     .showInTaskbar = false,
-                     .state = WindowState::Maximized}),
-      Image2(Add<FXImage>({.name = "Image2", .left = 240, .top = 120, .width = 12240, .height = 9240})),
-      Label1(Add<FXLabel>({.name = "Label1",
-                           .container = "Image2",
-                           .width = 8895,
-                           .height = 1335,
-                           .caption = "Welcome to The Velvora!",
-                           .font = {.name = "Arial", .size = 20.25f, .bold = true}})),
-      Image1(Add<FXImage>({.name = "Image1", .container = "Image2", .left = 960, .top = 960,
-                           .width = 9270, .height = 6270, .visible = false})),
-      Image11(Add<FXImage>({.name = "Image11", .container = "Image2", .left = 960, .top = 2280,
-                            .width = 9270, .height = 6270, .visible = false})),
+    : SlideshowForm(program, WindowDesign(kName, 12720, 9480)),
       Timer2(Add<Timer>({.name = "Timer2"})),
       Timer1(Add<Timer>({.name = "Timer1"})) {
-  Image2.designAsset = "backdrop";
-  Image1.designAsset = "design";
-  Image11.designAsset = "design";
   Timer2.SetInterval(1000);
   Timer2.SetEnabled(false);
   Timer1.SetInterval(1000);
@@ -65,6 +43,13 @@ void frmSaver::Form_Load() {
   StartTicks = 0;
   TotalSecs = SumOfParts();
   ChangePicSize();
+  if (!p.PreviewMode) mirrors_.Cover();
+  AnnounceNextPicture();
+}
+
+// Monitors that came get a view of the show, those gone lose theirs.
+void frmSaver::Form_MonitorsChanged() {
+  if (!program().PreviewMode) mirrors_.Cover();
 }
 
 void frmSaver::Timer1_Timer() {

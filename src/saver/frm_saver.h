@@ -7,15 +7,17 @@
 #include <optional>
 
 #include "forms/controls.h"
-#include "forms/form.h"
-#include "forms/fx_controls.h"
 #include "guards/mdl_main.h"
+#include "saver/saver_mirror.h"
+#include "saver/slideshow_form.h"
 
 namespace velvora {
 
 class frmSetup;
 
-class frmSaver : public Form {
+// Its pictures, text line and their placement are a SlideshowForm's; outside preview mode
+// the other monitors show the same show (SaverMirrors).
+class frmSaver : public SlideshowForm {
  public:
   static constexpr std::string_view kName = "frmSaver";
   explicit frmSaver(Program& program);
@@ -23,13 +25,7 @@ class frmSaver : public Form {
   // Rotation and countdown (rotation.cpp).
   void ResetTimer();
   void ChangePic();
-  // Placement at load: margin 10, the picture stays hidden (placement.cpp).
-  void ChangePicSize();
 
-  FXImage& Image2;  // the backdrop, container of the three below
-  FXLabel& Label1;  // the countdown line
-  FXImage& Image1;  // the slideshow picture
-  FXImage& Image11;  // the centred design picture
   Timer& Timer2;     // countdown tick
   Timer& Timer1;     // start delay
 
@@ -52,7 +48,11 @@ class frmSaver : public Form {
   void Form_KeyDown(int key, int shift) override;
   void Form_KeyPress(int ch) override;
   void Form_MouseMove(int button, int shift, float x, float y) override;
+  void Form_MonitorsChanged() override;
   void DescribeVariables(PropertySink& sink) const override;
+
+  // The views of the show on the other monitors (none in preview mode).
+  const SaverMirrors& Mirrors() const { return mirrors_; }
 
  private:
   void Timer1_Timer();
@@ -70,16 +70,12 @@ class frmSaver : public Form {
   std::int32_t SumOfParts() const;
   std::string CountdownParts() const;
   bool LoadNextPicture();
+  void AnnounceNextPicture();
   void SetUpEffect();
   Colour DrawColour();
 
-  // The placement rule for Image1 with a margin, then its visibility.
-  void PlaceImage1(float margin, bool visible);
-  // Before each change: no margin, the picture shown.
-  void PlaceForChange();
-  void CenterImage11();
-
   std::shared_ptr<mdlMain::RunGuards> guards_;  // null in preview mode
+  SaverMirrors mirrors_{*this};
 };
 
 }  // namespace velvora

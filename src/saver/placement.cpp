@@ -1,5 +1,6 @@
 // Where the pictures and the text line sit on the window: the placement rule for Image1 (at
-// load and before each change), the centring of Image11, and the resize handler. All in
+// load and before each change), the centring of Image11, and the resize handler's arrangement,
+// for the slideshow window and its views on the other monitors alike. All in
 // single-precision twips; every intermediate is stored as a float, so it is rounded to single
 // precision even where the processor computes wider.
 #include <cmath>
@@ -7,6 +8,7 @@
 #include "forms/program.h"
 #include "runtime/errors.h"
 #include "saver/frm_saver.h"
+#include "saver/slideshow_form.h"
 #include "setup/frm_setup.h"
 
 namespace velvora {
@@ -28,13 +30,13 @@ float SideRatio(float taken, float side) {
 
 }  // namespace
 
-void frmSaver::ChangePicSize() { PlaceImage1(kLoadMargin, false); }
-void frmSaver::PlaceForChange() { PlaceImage1(kRotationMargin, true); }
+void SlideshowForm::ChangePicSize() { PlaceImage1(kLoadMargin, false); }
+void SlideshowForm::PlaceForChange() { PlaceImage1(kRotationMargin, true); }
 
 // The larger side of Image1 (the width when equal) takes the window's side less the margin;
 // the other follows by the ratio the control really took, rounded down, less the margin again.
-void frmSaver::PlaceImage1(float margin, bool visible) {
-  frmSetup& setup = Setup();
+void SlideshowForm::PlaceImage1(float margin, bool visible) {
+  frmSetup& setup = program().Use<frmSetup>();
   const float w = Width();
   const float h = Height();
   if (setup.OptionFullWin.Value()) {
@@ -60,23 +62,25 @@ void frmSaver::PlaceImage1(float margin, bool visible) {
   Image1.SetVisible(visible);
 }
 
-void frmSaver::CenterImage11() {
+void SlideshowForm::CenterImage11() {
   Image11.SetLeft(CentredOn(Image11.Width(), Width()));
   Image11.SetTop(CentredOn(Image11.Height(), Height()));
   Image11.SetVisible(true);
 }
 
+void frmSaver::Form_Resize() { Arrange(Left(), Top()); }
+
 // The backdrop covers the window; Image1 is centred without clamping, the window's Left
 // entering its horizontal place and the window's Top not its vertical one.
-void frmSaver::Form_Resize() {
+void SlideshowForm::Arrange(float left, float top) {
   const float w = Width();
   const float h = Height();
-  Image2.SetLeft(Left());
-  Image2.SetTop(Top());
+  Image2.SetLeft(left);
+  Image2.SetTop(top);
   Image2.SetWidth(w);
   Image2.SetHeight(h);
   Image1.SetTop(h - h / 2 - Image1.Height() / 2);
-  Image1.SetLeft(w / 2 + Left() - Image1.Width() / 2);
+  Image1.SetLeft(w / 2 + left - Image1.Width() / 2);
   Label1.SetWidth(w);
   CenterImage11();
   Label1.Refresh();

@@ -93,14 +93,29 @@ void frmSaver::ChangePic() {
   try {
     if (PicIndex == Setup().List1.ListCount()) PicIndex = 0;
     PlaceForChange();
-    if (!LoadNextPicture()) return;
-    SetUpEffect();
-    Image1.Refresh();
-    EffectNo = EffectNo == kLastEffectNo ? std::int16_t{1} : Add16(EffectNo, 1);
-    EffectParam = EffectParam.value_or(0) == kLastEffectParam ? std::int16_t{0}
-                                                                : Add16(EffectParam.value_or(0), 1);
-    Image1.SetVisible(true);
-    PicIndex = PicIndex + 1;
+    mirrors_.PlaceForChange();
+    if (LoadNextPicture()) {
+      SetUpEffect();
+      Image1.Refresh();
+      EffectNo = EffectNo == kLastEffectNo ? std::int16_t{1} : Add16(EffectNo, 1);
+      EffectParam = EffectParam.value_or(0) == kLastEffectParam ? std::int16_t{0}
+                                                                  : Add16(EffectParam.value_or(0), 1);
+      Image1.SetVisible(true);
+      PicIndex = PicIndex + 1;
+    }
+  } catch (const RuntimeError&) {
+  }
+  AnnounceNextPicture();
+}
+
+// Names the entry the next change tries first, so the toolkit can decode it meanwhile. Nothing
+// depends on it: the change loads whatever the list holds by then, and a hint that cannot be
+// given is left out.
+void frmSaver::AnnounceNextPicture() {
+  try {
+    const ListBox& list = Setup().List1;
+    // Past the end (an empty list, or an index no change can read) there is nothing to name.
+    program().toolkit().PictureComesNext(list.List(PicIndex == list.ListCount() ? 0 : PicIndex));
   } catch (const RuntimeError&) {
   }
 }

@@ -1,9 +1,11 @@
 #include "settings/settings_file.h"
 
-#include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <vector>
+#include <sstream>
+#include <string_view>
 
+#include "platform/file_path.h"
 #include "platform/toolkit.h"
 #include "runtime/convert.h"
 #include "settings/durable_file.h"
@@ -11,51 +13,43 @@
 namespace velvora {
 namespace {
 
-// The lines of a file: CR LF ends one, and so does a lone CR or LF (files edited by hand). It
-// reads in blocks and looks for the line ends in each, so a line of a hundred megabytes costs a
-// scan, not a call per character.
+// The lines of a text: CR LF ends one, and so does a lone CR or LF (files edited by hand). A
+// line end is found by a search, so a line of a hundred megabytes costs one scan.
 class LineReader {
  public:
-  explicit LineReader(const std::string& path) : in_(path, std::ios::binary) {}
+  explicit LineReader(std::string_view text) : rest_(text) {}
 
-  // The next line; false at the end of the file, and `line` is then left as it was.
+  // The next line; false at the end of the text, and `line` is then left as it was.
   bool Next(std::string& line) {
-    if (at_ == end_ && !Fill()) return false;
-    std::string read;
-    for (;;) {
-      const char* begin = block_.data() + at_;
-      const char* lineEnd = LineEnd(begin, block_.data() + end_);
-      read.append(begin, lineEnd);
-      at_ = static_cast<std::size_t>(lineEnd - block_.data());
-      if (at_ < end_) {
-        const bool cr = block_[at_++] == '\r';
-        if (cr && (at_ < end_ || Fill()) && block_[at_] == '\n') ++at_;
-        break;
-      }
-      if (!Fill()) break;  // the last line has no line end
+    if (rest_.empty()) return false;
+    const std::size_t end = rest_.find_first_of("\r\n");
+    line.assign(rest_.substr(0, end));
+    if (end == std::string_view::npos) {
+      rest_ = {};
+    } else {
+      const bool crlf = rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n';
+      rest_.remove_prefix(end + (crlf ? 2 : 1));
     }
-    line = std::move(read);
     return true;
   }
 
  private:
-  static const char* LineEnd(const char* begin, const char* end) {
-    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)));
-    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', static_cast<std::size_t>((lf ? lf : end) - begin)));
-    return cr ? cr : lf ? lf : end;
-  }
-  bool Fill() {
-    in_.read(block_.data(), static_cast<std::streamsize>(block_.size()));
-    at_ = 0;
-    end_ = static_cast<std::size_t>(in_.gcount());
-    return end_ > 0;
-  }
-
-  std::ifstream in_;
-  std::vector<char> block_ = std::vector<char>(std::size_t{1} << 16);
-  std::size_t at_ = 0;
-  std::size_t end_ = 0;
+  std::string_view rest_;
 };
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// The file's text as UTF-8; empty when it cannot be read (missing, a folder, no permission).
+std::string ReadText(const std::string& path, const CodePage& codePage) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(FilePath(path), ec)) return "";
+  std::ifstream file(FilePath(path), std::ios::binary);
+  std::ostringstream bytes;
+  if (file) bytes << file.rdbuf();
+  const std::string text = bytes.str();
+  if (text.starts_with(kUtf8Mark)) return text.substr(kUtf8Mark.size());
+  return codePage.ToUtf8(text);
+}
 
 std::string TrimBlanks(const std::string& s) {
   std::size_t first = s.find_first_not_of(' ');
@@ -69,9 +63,10 @@ std::string SettingsFilePath(const std::string& programFolder) {
   return programFolder + kPathSeparator + "Velvora.ini";
 }
 
-SettingsFileContents LoadSettingsFile(const std::string& path) {
+SettingsFileContents LoadSettingsFile(const std::string& path, const CodePage& codePage) {
   SettingsFileContents result;
-  LineReader lines(path);
+  const std::string text = ReadText(path, codePage);
+  LineReader lines(text);
   std::string buffer;  // a read that fails leaves the buffer as it was
   lines.Next(buffer);
   result.intervalText = buffer;
@@ -90,20 +85,21 @@ SettingsFileContents LoadSettingsFile(const std::string& path) {
   return result;
 }
 
-std::string FormatSettingsFile(const SettingsToSave& s) {
-  std::string bytes;
-  auto line = [&bytes](const std::string& text) { bytes += text + "\r\n"; };
+std::string FormatSettingsFile(const SettingsToSave& s, const CodePage& codePage) {
+  std::string text;
+  auto line = [&text](const std::string& t) { text += t + "\r\n"; };
   line(s.intervalText);
   line(s.intervalUnit);
   line(" " + std::to_string(s.pictures.size()) + " ");
   if (s.fullWindow) line("FullWin");
   else if (s.centred) line("Random");
   for (const std::string& picture : s.pictures) line(picture);
-  return bytes;
+  if (std::optional<std::string> narrow = codePage.FromUtf8(text)) return *narrow;
+  return std::string(kUtf8Mark) + text;
 }
 
-bool SaveSettingsFile(const std::string& path, const SettingsToSave& settings) {
-  return ReplaceFileDurably(path, FormatSettingsFile(settings));
+bool SaveSettingsFile(const std::string& path, const SettingsToSave& settings, const CodePage& codePage) {
+  return ReplaceFileDurably(FilePath(path), FormatSettingsFile(settings, codePage));
 }
 
 }  // namespace velvora

@@ -1,9 +1,14 @@
 #pragma once
 // The settings file beside the program: interval text, unit, picture count, placement keyword,
 // then one picture path per line; every line ends with CR LF.
+// The text is in the system's 8-bit code page, as such files have always been, unless that code
+// page cannot hold some character: then the file is UTF-8 and starts with a byte-order mark, so
+// no path is lost. A file that starts with the mark is read as UTF-8 on every system.
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/code_page.h"
 
 namespace velvora {
 
@@ -32,13 +37,14 @@ std::string SettingsFilePath(const std::string& programFolder);
 
 // Reads the file; never fails. A missing file gives the first-run values; a file that ends
 // early stops adding pictures at its end, so `pictures` holds what was really there.
-SettingsFileContents LoadSettingsFile(const std::string& path);
+SettingsFileContents LoadSettingsFile(const std::string& path, const CodePage& codePage = Utf8CodePage());
 
 // The exact bytes of a settings file.
-std::string FormatSettingsFile(const SettingsToSave& settings);
+std::string FormatSettingsFile(const SettingsToSave& settings, const CodePage& codePage = Utf8CodePage());
 
 // Replaces the file durably (ReplaceFileDurably): a failed write, a crash or a power cut leaves
 // the old file or the new one, whole. Returns false on failure.
-bool SaveSettingsFile(const std::string& path, const SettingsToSave& settings);
+bool SaveSettingsFile(const std::string& path, const SettingsToSave& settings,
+                      const CodePage& codePage = Utf8CodePage());
 
 }  // namespace velvora

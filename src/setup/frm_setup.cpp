@@ -158,7 +158,7 @@ void frmSetup::Form_Load() {
   // The reader never fails: a missing file gives the first-run values, which leave the
   // designer's selections alone.
   const SettingsFileContents stored =
-      LoadSettingsFile(SettingsFilePath(program().toolkit().ProgramFolder()));
+      LoadSettingsFile(SettingsFilePath(program().toolkit().ProgramFolder()), program().codePage());
   Text1.SetText(stored.intervalText);
   if (stored.unit == IntervalUnitKeyword::Min) {
     MinOpt.SetValue(true);
@@ -224,7 +224,7 @@ void frmSetup::cmdExit_Click() {
                                 .fullWindow = OptionFullWin.Value(),
                                 .centred = OptionRandom.Value(),
                                 .pictures = List1.Items()};
-  if (!SaveSettingsFile(path, settings)) {
+  if (!SaveSettingsFile(path, settings, program().codePage())) {
     program().MsgBox(
         "The settings could not be saved, because the file " + path +
             " cannot be written. Your changes are kept: check that the folder can be written "

@@ -1,5 +1,7 @@
 // Windows as every backend must realise them: where a window first appears, when it hears of
 // its size, how its controls are stacked, what its close box does.
+#include <algorithm>
+
 #include "backend_harness.h"
 #include "contract_forms.h"
 
@@ -180,6 +182,30 @@ TEST_P(BackendContract, SetWindowPosShowsAtTheRectangleAskedAndTopmostKeepsItThe
   EXPECT_EQ(std::vector<int>({realised->left, realised->top, realised->width, realised->height}),
             std::vector<int>({30, 40, 320, 200}));
   EXPECT_EQ(form.resizes, 1);
+}
+
+TEST_P(BackendContract, AWindowCoversAMonitorWholeAboveTheOthers) {
+  const std::vector<Monitor> monitors = program().toolkit().Monitors();
+  ASSERT_EQ(std::count_if(monitors.begin(), monitors.end(), [](const Monitor& m) { return m.primary; }), 1);
+  const TwipsRect area =
+      std::find_if(monitors.begin(), monitors.end(), [](const Monitor& m) { return m.primary; })->area;
+  EXPECT_GT(area.width, 0);
+  EXPECT_GT(area.height, 0);
+  frmBorderless& form = program().Use<frmBorderless>();
+  program().Dispatch([&] { form.View()->CoverMonitor(area); });
+  ASSERT_TRUE(harness().Until([&] { return form.resizes == 1; }));
+  harness().Pass(100);
+  EXPECT_EQ(form.resizes, 1);
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(std::vector<float>({form.Left(), form.Top(), form.Width(), form.Height()}),
+            std::vector<float>({area.left, area.top, area.width, area.height}));
+  const auto realised = harness().Realised(form.hWnd());
+  ASSERT_TRUE(realised);
+  EXPECT_TRUE(realised->shown);
+  EXPECT_TRUE(realised->topmost);
+  EXPECT_EQ(std::vector<int>({realised->left, realised->top, realised->width, realised->height}),
+            std::vector<int>({Pixels(harness(), area.left), Pixels(harness(), area.top),
+                              Pixels(harness(), area.width), Pixels(harness(), area.height)}));
 }
 
 }  // namespace

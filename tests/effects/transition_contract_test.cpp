@@ -96,8 +96,8 @@ TEST(TransitionContract, FramesDoNotDependOnReusedWorkingMemory) {
   }
 }
 
-std::size_t FrameHash(const Picture& p) {
-  std::size_t h = 1469598103934665603ull;
+std::uint64_t FrameHash(const Picture& p) {
+  std::uint64_t h = 1469598103934665603ull;
   for (const std::uint32_t v : p.Visible()) h = (h ^ v) * 1099511628211ull;
   return h;
 }
@@ -107,7 +107,7 @@ std::size_t FrameHash(const Picture& p) {
 TEST(TransitionContract, EveryEffectNumberLooksDifferentOnTheWay) {
   const Picture from = Picture::Old(48, 32);
   const Picture to = Picture::New(48, 32);
-  std::map<std::size_t, int> firstWithHash;
+  std::map<std::uint64_t, int> firstWithHash;
   for (int effect = kFirstEffect; effect <= kLastEffect; ++effect) {
     const auto [it, fresh] = firstWithHash.emplace(FrameHash(Render(from, to, 0.4f, ParamsFor(effect))), effect);
     EXPECT_TRUE(fresh) << "effect " << effect << " draws the same frame as effect " << it->second;

@@ -1,9 +1,11 @@
 // What the effects look like on the way: where each picture shows, where it comes from.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
+#include "effects/effect_table.h"
 #include "test_pictures.h"
 
 namespace velvora::effects::test {
@@ -136,6 +138,68 @@ TEST(ShapeEffects, CirclesAndClockHandsCoverTheRightParts) {
   const Picture anticlockwise = frame(56, 0.25f);
   EXPECT_TRUE(isNew(anticlockwise, 10, 10));
   EXPECT_FALSE(isNew(anticlockwise, 30, 10));
+}
+
+// Centred shapes must not lean: a pixel whose centre lies exactly on the edge is treated
+// alike on both sides (a 40 x 40 diamond puts its edge on pixel centres in many rows).
+TEST(ShapeEffects, CirclesAndDiamondsAreMirrorImagesAcrossBothAxes) {
+  for (const auto& [w, h] : {std::pair{40, 40}, std::pair{41, 30}, std::pair{20, 21}, std::pair{64, 2}}) {
+    const Picture from = Picture::Plain(w, h, 0xFF000000u);
+    const Picture to = Picture::Plain(w, h, 0xFFFFFFFFu);
+    for (const int effect : {51, 52, 53, 54, 98, 101}) {
+      for (int step = 1; step < 64; ++step) {
+        const Picture frame = Render(from, to, static_cast<float>(step) / 64.0f, ParamsFor(effect));
+        int leaning = 0;
+        for (int y = 0; y < h; ++y) {
+          for (int x = 0; x < w; ++x) {
+            leaning += frame.At(x, y) != frame.At(w - 1 - x, y) || frame.At(x, y) != frame.At(x, h - 1 - y);
+          }
+        }
+        EXPECT_EQ(leaning, 0) << "effect " << effect << " step " << step << " size " << w << "x" << h;
+      }
+    }
+  }
+}
+
+// A banded effect is its plain variant drawn at two levels: the new picture where the plain
+// effect shows it at the trailing level, the old one where it still shows the old picture at
+// the leading level, the band's colour in between.
+TEST(BandEffects, ShowThePlainRegionsAtTheTwoLevels) {
+  int pairs = 0;
+  for (const auto& [w, h] : {std::pair{37, 23}, std::pair{41, 29}}) {
+    const Picture from = Picture::Old(w, h);
+    const Picture to = Picture::New(w, h);
+    for (int banded = kFirstEffect; banded <= kLastEffect; ++banded) {
+      const EffectEntry& entry = LookupEffect(banded);
+      if (entry.band == Band::None) continue;
+      int plain = kFirstEffect;
+      while (LookupEffect(plain).family != entry.family || LookupEffect(plain).variant != entry.variant ||
+             LookupEffect(plain).band != Band::None) {
+        ++plain;
+      }
+      ++pairs;
+      const std::uint32_t colour = entry.band == Band::ColourA ? kColourA : kColourB;
+      for (const float progress : {0.1f, 0.3f, 0.5f, 0.7f, 0.93f}) {
+        const float lead = progress * 1.25f;
+        const float trail = std::max(0.0f, lead - 0.25f);
+        const Picture frame = Render(from, to, progress, ParamsFor(banded));
+        const Picture inner = Render(from, to, trail, ParamsFor(plain));
+        const Picture outer = Render(from, to, std::min(1.0f, lead), ParamsFor(plain));
+        int wrong = 0;
+        for (int y = 0; y < h; ++y) {
+          for (int x = 0; x < w; ++x) {
+            const std::uint32_t expected = inner.At(x, y) == to.At(x, y)     ? to.At(x, y)
+                                           : outer.At(x, y) == from.At(x, y) ? from.At(x, y)
+                                                                             : colour;
+            wrong += frame.At(x, y) != expected;
+          }
+        }
+        EXPECT_EQ(wrong, 0) << "effect " << banded << " (plain " << plain << ") at " << progress
+                            << " size " << w << "x" << h;
+      }
+    }
+  }
+  EXPECT_EQ(pairs, 2 * 31);
 }
 
 TEST(BlendEffects, FadesMixChannelsAndPassThroughTheColours) {

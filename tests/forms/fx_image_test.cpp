@@ -29,6 +29,17 @@ class frmPictures : public Form {
   FXImage& Image1;
 };
 
+// A window whose picture control shows what frmPictures' shows, at another size.
+class frmFollower : public Form {
+ public:
+  static constexpr std::string_view kName = "frmFollower";
+  explicit frmFollower(Program& p)
+      : Form(p, {.name = kName, .caption = "Follower", .clientWidth = 3000, .clientHeight = 2000,
+                 .back = Rgb(0, 0, 128)}),
+        Image1(Add<FXImage>({.name = "Image1", .width = 900, .height = 600})) {}  // 60 x 40 pixels
+  FXImage& Image1;
+};
+
 using test::SolidPicture;
 
 std::uint32_t At(effects::ConstImage image, int x, int y) { return image.Row(y)[x]; }
@@ -41,6 +52,16 @@ struct Snapshot {
   int width, height;
   std::vector<std::uint32_t> pixels;
 };
+
+// Read from the pixels themselves, not from what the control claims.
+bool EveryPixelOpaque(effects::ConstImage image) {
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      if (At(image, x, y) >> 24 != 0xFF) return false;
+    }
+  }
+  return true;
+}
 
 bool SameFrame(effects::ConstImage a, effects::ConstImage b) {
   return a.width == b.width && a.height == b.height && effects::Checksum(a) == effects::Checksum(b) &&
@@ -166,6 +187,61 @@ TEST_F(PictureControl, AHiddenControlStartsItsTransitionFromNothing) {
   EXPECT_LT(halfway >> 24, 255u) << "faded in from a clear control, not from the design picture";
 }
 
+TEST_F(PictureControl, AFrameCountsAsOpaqueOnlyWhenItCoversTheWholeControl) {
+  WriteDesignPicture();
+  image.SetVisible(true);
+  image.SetProperty(fx::kStretch, fx::kFit);
+  EXPECT_FALSE(image.FrameOpaque()) << "the fitted design picture leaves its surroundings clear";
+  EXPECT_FALSE(EveryPixelOpaque(image.CurrentFrame()));
+  // A picture with a transparent hole: the window's colour fills around it and shows through.
+  auto holed = std::make_shared<Picture>(*SolidPicture(4, 4, 0xFF00FF00u));
+  holed->pixels[5] = 0;
+  image.SetPicture(holed);
+  EXPECT_TRUE(image.FrameOpaque());
+  EXPECT_TRUE(EveryPixelOpaque(image.CurrentFrame()));
+  image.SetPicture(nullptr);
+  EXPECT_FALSE(image.FrameOpaque()) << "the empty picture shows nothing";
+  EXPECT_FALSE(EveryPixelOpaque(image.CurrentFrame()));
+}
+
+TEST_F(PictureControl, ATransitionIsOpaqueWhenItStartsFromAnOpaqueFrame) {
+  WriteDesignPicture();
+  image.SetVisible(true);
+  image.SetProperty(fx::kStretch, fx::kFit);
+  Change(SolidPicture(4, 4, 0xFF0000FFu), 1, 84);  // from the design picture, clear around it
+  s.sim.Advance(1000);
+  EXPECT_FALSE(image.FrameOpaque());
+  EXPECT_FALSE(EveryPixelOpaque(image.CurrentFrame()));
+  s.sim.Advance(2000);
+  ASSERT_FALSE(image.TransitionPlaying());
+  EXPECT_TRUE(image.FrameOpaque());
+  // From one picture to the next, for effects that blend, move, scale and band; the frame stays
+  // opaque when the control changes size on the way.
+  for (const int effect : {84, 85, 21, 77, 83, 98, 106}) {
+    SCOPED_TRACE(testing::Message() << "effect " << effect);
+    Change(SolidPicture(3, 5, effect % 2 ? 0xFFFF0000u : 0xFF00FF00u), 1, effect);
+    s.sim.Advance(700);
+    EXPECT_TRUE(image.FrameOpaque());
+    EXPECT_TRUE(EveryPixelOpaque(image.CurrentFrame()));
+    image.SetWidth(image.Width() == 1500 ? 2250 : 1500);
+    s.sim.Advance(700);
+    EXPECT_TRUE(image.FrameOpaque());
+    EXPECT_TRUE(EveryPixelOpaque(image.CurrentFrame()));
+    s.sim.Advance(1200);
+    ASSERT_FALSE(image.TransitionPlaying());
+  }
+}
+
+TEST_F(PictureControl, AHiddenControlsTransitionIsNotOpaque) {
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
+  image.SetVisible(false);
+  Change(SolidPicture(4, 4, 0xFF00FF00u), 1, 84);
+  image.SetVisible(true);
+  s.sim.Advance(1000);
+  EXPECT_FALSE(image.FrameOpaque()) << "it fades in from nothing";
+  EXPECT_FALSE(EveryPixelOpaque(image.CurrentFrame()));
+}
+
 TEST_F(PictureControl, ATransitionGoesOnAtANewSize) {
   Showing(SolidPicture(4, 4, 0xFF0000FFu));
   Change(SolidPicture(4, 4, 0xFFFF0000u), 1);  // 2500 ms, the wipe from the left
@@ -195,6 +271,79 @@ TEST_F(PictureControl, ANewerPictureComesInFromTheFrameShownWhenItCame) {
   s.sim.Advance(2500);
   EXPECT_EQ(At(image.CurrentFrame(), 99, 79), 0xFF00FF00u);
   EXPECT_FALSE(s.sim.FramesRunning());
+}
+
+// What a 60 x 40 follower shows of a picture of one colour, stretched over the window's colour.
+effects::Canvas Stretched60x40(const PicturePtr& picture) {
+  effects::Canvas canvas;
+  canvas.Resize(60, 40);
+  effects::ComposePicture({picture->width, picture->height, picture->pixels.data(), picture->width}, false, kNavy,
+                          canvas.View());
+  return canvas;
+}
+
+TEST_F(PictureControl, AFollowerPlaysTheSameTransitionAtItsOwnSize) {
+  WriteDesignPicture();
+  FXImage& follower = s.program.Use<frmFollower>().Image1;
+  follower.Follow(image);
+  EXPECT_EQ(At(follower.CurrentFrame(), 30, 20), 0xFF00C800u) << "the leader's design picture";
+  const PicturePtr blue = SolidPicture(4, 4, 0xFF0000FFu);
+  Showing(blue);
+  EXPECT_TRUE(follower.Visible());
+  EXPECT_TRUE(SameFrame(follower.CurrentFrame(), Stretched60x40(blue).ConstView()));
+
+  const PicturePtr red = SolidPicture(4, 4, 0xFFFF0000u);
+  const std::int64_t t = s.sim.Now();
+  Change(red, 5, 36);  // 1500 ms
+  EXPECT_EQ(follower.Picture(), red) << "the same decoded picture";
+  ASSERT_TRUE(follower.TransitionPlaying());
+  EXPECT_EQ(follower.TransitionSettings().effect, 36);
+  EXPECT_EQ(follower.TransitionSettings().speed, 5);
+  for (std::int64_t at : {40, 750}) {
+    s.sim.Advance(t + at - s.sim.Now());
+    EXPECT_FLOAT_EQ(follower.TransitionProgress(), image.TransitionProgress());
+    effects::Canvas expected;
+    expected.Resize(60, 40);
+    effects::RenderTransition(Stretched60x40(blue).ConstView(), Stretched60x40(red).ConstView(),
+                              follower.TransitionProgress(), follower.TransitionSettings(), expected.View());
+    EXPECT_TRUE(SameFrame(follower.CurrentFrame(), expected.ConstView())) << "at " << at << " ms";
+  }
+  EXPECT_EQ(image.CurrentFrame().width, 100);
+  s.sim.Advance(t + 1500 - s.sim.Now());
+  EXPECT_FALSE(follower.TransitionPlaying());
+  EXPECT_FALSE(s.sim.FramesRunning());
+}
+
+TEST_F(PictureControl, AFollowerStartsTransitionsOnlyWithItsLeader) {
+  FXImage& follower = s.program.Use<frmFollower>().Image1;
+  follower.Follow(image);
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
+  s.sim.Advance(5);  // between two frames
+  image.SetPicture(SolidPicture(4, 4, 0xFFFF0000u));
+  follower.Refresh();  // its own window repaints
+  EXPECT_FALSE(follower.TransitionPlaying());
+  image.Refresh();
+  ASSERT_TRUE(follower.TransitionPlaying());
+  s.sim.Advance(5);
+  EXPECT_GT(follower.TransitionProgress(), 0);
+  EXPECT_EQ(follower.TransitionProgress(), image.TransitionProgress()) << "from the same start";
+}
+
+TEST_F(PictureControl, AFollowerJoinsATransitionUnderWay) {
+  Showing(SolidPicture(4, 4, 0xFF0000FFu));
+  Change(SolidPicture(4, 4, 0xFFFF0000u), 1);  // 2500 ms, the wipe from the left
+  s.sim.Advance(1000);
+  FXImage& follower = s.program.Use<frmFollower>().Image1;
+  follower.Follow(image);
+  ASSERT_TRUE(follower.TransitionPlaying());
+  EXPECT_FLOAT_EQ(follower.TransitionProgress(), 0.4f);
+  effects::ConstImage frame = follower.CurrentFrame();
+  ASSERT_EQ(frame.width, 60);
+  EXPECT_EQ(At(frame, 23, 20), 0xFFFF0000u);  // 0.4 of 60 pixels came in
+  EXPECT_EQ(At(frame, 24, 20), 0xFF0000FFu);
+  s.sim.Advance(1500);
+  EXPECT_FALSE(follower.TransitionPlaying());
+  EXPECT_EQ(At(follower.CurrentFrame(), 59, 39), 0xFFFF0000u);
 }
 
 TEST_F(PictureControl, AWindowThatGoesAwayTakesItsTransitionWithIt) {

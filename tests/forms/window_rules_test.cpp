@@ -138,13 +138,14 @@ TEST(WindowRules, AResizeQueuedForAnUnloadedFormIsDropped) {
 
 TEST(WindowRules, TheFolderListsCurrentEntryIsTheDeepestOpenFolder) {
   test::SimSession s;
-  std::filesystem::create_directories(s.folder / "a/b/c");
-  std::filesystem::create_directories(s.folder / "a/b/d");
+  const std::string b = s.folder / "a" + kPathSeparator + "b";
+  std::filesystem::create_directories(b + kPathSeparator + "c");
+  std::filesystem::create_directories(b + kPathSeparator + "d");
   DirList& dirs = s.program.Use<frmDirs>().Dir1;
-  dirs.SetPath(s.folder / "a/b");
+  dirs.SetPath(b);
   const int current = dirs.CurrentEntry();
   ASSERT_GE(current, 0);
-  EXPECT_EQ(dirs.Entries()[static_cast<std::size_t>(current)].path, s.folder / "a/b");
+  EXPECT_EQ(dirs.Entries()[static_cast<std::size_t>(current)].path, b);
   EXPECT_EQ(dirs.Entries().size(), static_cast<std::size_t>(current) + 3);  // then c and d
 }
 

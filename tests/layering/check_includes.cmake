@@ -12,10 +12,12 @@ set(allowed_guards guards forms platform runtime)
 set(allowed_saver saver setup windows settings guards forms platform runtime effects)
 set(allowed_startup startup saver setup windows settings guards forms platform runtime)
 set(allowed_backends_sim backends/sim forms platform runtime effects)
-set(allowed_backends_qt backends/qt forms platform runtime effects)
-set(allowed_backends_win32 backends/win32 forms platform runtime effects)
+# backends/common is what the real backends share; the sim decodes on the spot and keeps out.
+set(allowed_backends_common backends/common platform runtime)
+set(allowed_backends_qt backends/qt backends/common forms platform runtime effects)
+set(allowed_backends_win32 backends/win32 backends/common forms platform runtime effects)
 set(layers runtime platform effects forms settings windows setup guards saver startup
-    backends/sim backends/qt backends/win32)
+    backends/sim backends/common backends/qt backends/win32)
 
 set(faults "")
 foreach(layer IN LISTS layers)

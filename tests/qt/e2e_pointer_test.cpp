@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QImage>
 
 #include "qt_fixture.h"
 #include "virtual_display.h"
@@ -66,13 +65,7 @@ TEST(QtEndToEnd, FullScreenHidesThePointerUntilItEnds) {
   VirtualDisplay x;
   REQUIRE_DISPLAY(x);
   ProgramRun run(x);
-  for (const char* name : {"a.png", "b.png"}) {
-    QImage picture(64, 48, QImage::Format_RGB32);
-    picture.fill(name[0] == 'a' ? Qt::red : Qt::blue);
-    picture.save(QString::fromStdString(run.folder / name));
-  }
-  run.folder.Write("Velvora.ini", "1\r\nSec\r\n2\r\nFullWin\r\n" + (run.folder / "a.png") + "\r\n" +
-                                      (run.folder / "b.png") + "\r\n");
+  run.RedAndBluePictures();
   QElapsedTimer clock;
   clock.start();
   run.Start("/s");

@@ -147,6 +147,28 @@ TEST(QtPictureControl, TheDesignPictureUnderneathNeverShowsThroughAPicture) {
   EXPECT_EQ(screen.pixel(fittedLeft + fittedWidth * 9 / 10, area.center().y()), 0xFFFF0000u);
 }
 
+// An opaque frame is painted without the window and the controls beneath it; anything else
+// still lets them show.
+TEST(QtPictureControl, OnlyAFrameCoveringTheWholeControlHidesWhatLiesBeneath) {
+  Stage s;
+  const auto opaque = [&] { return s.widget->testAttribute(Qt::WA_OpaquePaintEvent); };
+  QWidget* window = QtSession::WindowOf(s.form);
+  const QPoint centre = s.widget->mapTo(window, s.widget->rect().center());
+  EXPECT_FALSE(opaque()) << "the design picture leaves its surroundings clear";
+  s.Change(SolidPicture(4, 4, 0xFF0000FF), 84, 9);
+  EXPECT_FALSE(opaque()) << "fading in from the design picture";
+  ASSERT_TRUE(s.Ends());
+  EXPECT_TRUE(opaque());
+  EXPECT_EQ(window->grab().toImage().pixel(centre), 0xFF0000FFu);
+  s.Change(SolidPicture(4, 4, 0xFFFF0000), 84, 9);
+  EXPECT_TRUE(opaque()) << "from one picture to the next";
+  ASSERT_TRUE(s.Ends());
+  EXPECT_EQ(window->grab().toImage().pixel(centre), 0xFFFF0000u);
+  s.image.SetPicture(nullptr);
+  EXPECT_FALSE(opaque());
+  EXPECT_EQ(window->grab().toImage().pixel(centre), 0xFF000080u) << "the window's navy shows again";
+}
+
 TEST(QtPictureControl, TheModelsRepaintStartsTheTransitionWithItsSettings) {
   Stage s;
   // The design picture shows until code assigns one.

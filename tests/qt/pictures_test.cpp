@@ -172,5 +172,36 @@ TEST(QtPictures, EveryExtensionOfferedDecodes) {
   }
 }
 
+// A picture named ahead is decoded meanwhile; the change still gets the file as it is then, at
+// the screen's size, and the same failures.
+TEST(QtPictures, ThePlatformLoadsPicturesNamedAheadAsTheyAreWhenAsked) {
+  TempFolder folder;
+  qt::QtPlatform platform;
+  const QSize screen = qt::ScreenBound();
+  const std::string path = Write(folder, "a.png", "png", Quadrants(screen.width() * 2, screen.height()));
+  platform.PictureComesNext(path);
+  PicturePtr p = platform.LoadPicture(path);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->width, screen.width());
+  EXPECT_EQ(p->height, screen.height() / 2);
+  platform.PictureComesNext(path);
+  Write(folder, "a.png", "png", Quadrants(30, 30));
+  EXPECT_EQ(platform.LoadPicture(path)->width, 30);
+  const auto error = [&](const std::string& file) {
+    platform.PictureComesNext(file);
+    try {
+      platform.LoadPicture(file);
+    } catch (const RuntimeError& e) {
+      return e.Code();
+    }
+    return 0;
+  };
+  folder.Write("notes.jpg", "not a picture");
+  EXPECT_EQ(error(folder / "notes.jpg"), 481);
+  EXPECT_EQ(error(folder / "missing.jpg"), 53);
+  platform.PictureComesNext("");
+  EXPECT_EQ(platform.LoadPicture(""), nullptr);
+}
+
 }  // namespace
 }  // namespace velvora::test

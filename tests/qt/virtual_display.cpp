@@ -11,11 +11,11 @@
 
 namespace velvora::test {
 
-VirtualDisplay::VirtualDisplay() {
+VirtualDisplay::VirtualDisplay(const QString& screen) {
   const QString xvfb = QStandardPaths::findExecutable("Xvfb");
   if (xvfb.isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty()) return;
   // Xvfb picks a free display itself and tells its number on standard output.
-  server_.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+  server_.start(xvfb, {"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"});
   WaitFor([&] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; }, 10000);
   const QByteArray number = server_.readLine().trimmed();
   if (number.isEmpty()) return;
@@ -27,6 +27,16 @@ VirtualDisplay::~VirtualDisplay() {
   if (display_) XCloseDisplay(display_);
   server_.terminate();  // lets the server remove its lock file
   if (!server_.waitForFinished(3000)) server_.kill();
+}
+
+bool VirtualDisplay::Xrandr(const QStringList& args) const {
+  if (!display_ || QStandardPaths::findExecutable("xrandr").isEmpty()) return false;
+  QProcess tool;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("DISPLAY", name_);
+  tool.setProcessEnvironment(env);
+  tool.start("xrandr", args);
+  return tool.waitForFinished(5000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
 }
 
 QImage VirtualDisplay::Screenshot() const {
@@ -97,6 +107,16 @@ void ProgramRun::SetEnvironment(const QString& name, const QString& value) {
 void ProgramRun::Start(const QString& commandLine) {
   process.start(program_, commandLine.split(' ', Qt::SkipEmptyParts));
   process.waitForStarted();
+}
+
+void ProgramRun::RedAndBluePictures() {
+  for (const char* name : {"a.png", "b.png"}) {
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(name[0] == 'a' ? Qt::red : Qt::blue);
+    picture.save(QString::fromStdString(folder / name));
+  }
+  folder.Write("Velvora.ini",
+               "1\r\nSec\r\n2\r\nFullWin\r\n" + (folder / "a.png") + "\r\n" + (folder / "b.png") + "\r\n");
 }
 
 bool ProgramRun::Ended(int ms) {

@@ -18,12 +18,17 @@ namespace velvora::test {
 // A virtual X server for one test.
 class VirtualDisplay {
  public:
-  VirtualDisplay();
+  // One screen of this size (Xvfb's WIDTHxHEIGHTxDEPTH). The display keeps a connection of
+  // its own open, so the server never resets and monitors set on it stay while it lives.
+  explicit VirtualDisplay(const QString& screen = "1024x768x24");
   ~VirtualDisplay();
   VirtualDisplay(const VirtualDisplay&) = delete;
   VirtualDisplay& operator=(const VirtualDisplay&) = delete;
   Display* display() const { return display_; }
   const QString& name() const { return name_; }
+  // Runs xrandr on the display ("--setmonitor", "RIGHT", "1024/271x768/203+1280+0", "none");
+  // false when it failed or is missing.
+  bool Xrandr(const QStringList& args) const;
   // What the screen shows now, windows of every client included.
   QImage Screenshot() const;
   // A mapped window of the test's own at 10, 10, for the program to draw into; its X id.
@@ -51,6 +56,9 @@ class ProgramRun {
   bool Ended(int ms);
   // The program's visible top-level window, found by its process id.
   QString Window(const VirtualDisplay& x);
+  // A settings file with two pictures beside the program, red "a.png" and blue "b.png" (64 x 48),
+  // changing every second, fitted to the window.
+  void RedAndBluePictures();
   // Runs xdotool on the display; returns what it printed.
   static QString Tool(const VirtualDisplay& x, const QStringList& args);
 

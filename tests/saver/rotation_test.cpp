@@ -3,6 +3,7 @@
 #include <set>
 
 #include "saver_fixture.h"
+#include "setup/frm_setup.h"
 
 namespace velvora::test {
 namespace {
@@ -93,6 +94,59 @@ TEST_F(Rotation, WhenNoEntryLoadsTheLastPictureStays) {
   EXPECT_EQ(saver.EffectNo, 1);
   EXPECT_FALSE(saver.EffectParam.has_value());
   EXPECT_FALSE(s.program.Ended());
+}
+
+// The toolkit hears, at load and after every change, which file the next change tries first.
+TEST_F(Rotation, TheToolkitIsToldWhichEntryComesNext) {
+  const std::string a = Picture("a.bmp"), b = s.folder / "b.bmp", c = Picture("c.bmp", 6, 2);
+  Settings("0", "Sec", {a, b, c});
+  frmSaver& saver = StartFullScreen();
+  EXPECT_EQ(s.sim.PictureHints(), std::vector<std::string>{a});
+  ToFirstChange();  // a
+  EXPECT_EQ(s.sim.PictureHints().back(), b);
+  Ticks(1);  // b is missing: c is shown, and the next change wraps to the first entry
+  EXPECT_EQ(saver.Image1.Picture()->width, 6);
+  EXPECT_EQ(s.sim.PictureHints().back(), a);
+  Ticks(1);  // a
+  EXPECT_EQ(s.sim.PictureHints().back(), b);
+  EXPECT_EQ(s.sim.PictureHints().size(), 4u);
+
+  // An entry added before the next one shifts it: the change takes what the list holds then,
+  // and names the right entry again afterwards.
+  frmSetup& setup = s.program.Use<frmSetup>();
+  const std::string a2 = Picture("a2.bmp", 7, 1);
+  setup.List1.AddItem(a2);
+  Ticks(1);
+  EXPECT_EQ(saver.Image1.Picture()->width, 7);
+  EXPECT_EQ(s.sim.PictureHints().back(), b);
+  // The entry named is removed: the change shows the one that took its place.
+  setup.List1.RemoveItem(2);
+  Ticks(1);
+  EXPECT_EQ(saver.Image1.Picture()->width, 6);
+  EXPECT_EQ(s.sim.PictureHints().back(), a);
+}
+
+TEST_F(Rotation, NothingIsNamedWhenNoEntryComesNext) {
+  frmSaver& saver = StartFullScreen();  // an empty list
+  ToFirstChange();
+  Ticks(1);
+  EXPECT_EQ(s.sim.PictureHints(), std::vector<std::string>(3, ""));
+  // An index past the list's 16-bit range: the change fails, and names nothing either.
+  s.program.Use<frmSetup>().List1.AddItem(Picture("a.bmp"));
+  saver.PicIndex = 40000;
+  Ticks(1);
+  EXPECT_EQ(saver.PicIndex, 40000);
+  EXPECT_EQ(s.sim.PictureHints().back(), "");
+  EXPECT_TRUE(s.sim.ErrorBoxes().empty());
+}
+
+// When no entry loads the same entry is tried, and named, again.
+TEST_F(Rotation, AFailedChangeNamesTheSameEntryAgain) {
+  Settings("0", "Sec", {s.folder / "gone1.bmp", s.folder / "gone2.bmp"});
+  StartFullScreen();
+  ToFirstChange();
+  Ticks(1);
+  EXPECT_EQ(s.sim.PictureHints(), std::vector<std::string>(3, s.folder / "gone1.bmp"));
 }
 
 TEST_F(Rotation, LongIntervalsAreCappedInsteadOfFailing) {

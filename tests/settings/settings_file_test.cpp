@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/toolkit.h"
 #include "settings/settings_file.h"
 #include "support/temp_folder.h"
 
@@ -38,8 +39,9 @@ const SettingsToSave kFiveMinutesTwoPictures{
     .pictures = {"/pictures/a.bmp", "/pictures/b b.jpg"}};
 
 TEST(SettingsFile, PathAppendsTheNameWithoutLookingAtTheFolder) {
-  EXPECT_EQ(SettingsFilePath("/opt/velvora"), "/opt/velvora/Velvora.ini");
-  EXPECT_EQ(SettingsFilePath("/"), "//Velvora.ini");
+  const std::string s(1, kPathSeparator);
+  EXPECT_EQ(SettingsFilePath("/opt/velvora"), "/opt/velvora" + s + "Velvora.ini");
+  EXPECT_EQ(SettingsFilePath(s), s + s + "Velvora.ini");
 }
 
 TEST(SettingsFile, WritesExactBytes) {

@@ -1,7 +1,9 @@
 // The setup dialog's loading, banner, browsing, Done/Cancel, Help and highlight.
 #include <filesystem>
 
+#include "platform/file_path.h"
 #include "setup/setup_fixture.h"
+#include "support/latin1_code_page.h"
 #include "windows/frm_help.h"
 
 namespace velvora::test {
@@ -131,7 +133,8 @@ TEST_F(SetupShell, DriveChangeBrowsesThatDriveAndAnUnreadableOneIsPutBack) {
   std::filesystem::create_directory(drive2);
   session.folder.Write("drive2/c.jpg", TinyBitmap());
   session.folder.Write("drive2/readme.txt", "not listed");
-  std::filesystem::create_directory(drive2 + "/sub");
+  const std::string sub = session.folder / "drive2" + kPathSeparator + "sub";
+  std::filesystem::create_directory(sub);
   session.sim.drives = {pics, drive2, session.folder / "no-medium"};
   frmSetup& f = Open();
   ASSERT_EQ(f.Drive1.Drive(), pics);
@@ -142,11 +145,11 @@ TEST_F(SetupShell, DriveChangeBrowsesThatDriveAndAnUnreadableOneIsPutBack) {
   EXPECT_EQ(f.File1.Items(), std::vector<std::string>{"c.jpg"});
 
   // A drive that cannot be read leaves drive, folder and files as they were.
-  f.Dir1.SetPath(drive2 + "/sub");
+  f.Dir1.SetPath(sub);
   Select(f.Drive1, 2);
   EXPECT_EQ(f.Drive1.Drive(), drive2);
-  EXPECT_EQ(f.Dir1.Path(), drive2 + "/sub");
-  EXPECT_EQ(f.File1.Path(), drive2 + "/sub");
+  EXPECT_EQ(f.Dir1.Path(), sub);
+  EXPECT_EQ(f.File1.Path(), sub);
   EXPECT_FALSE(session.program.Ended());
   EXPECT_TRUE(session.sim.ErrorBoxes().empty());
 
@@ -185,6 +188,37 @@ TEST_F(SetupShell, HelpOpensOneWindowThatOutlivesTheDialog) {
   EXPECT_FALSE(session.program.Ended());
   Click(help->cmdExit);
   EXPECT_EQ(session.program.Reason(), EndReason::LastWindowClosed);
+}
+
+// The dialog reads and writes the settings file in the system's code page, and switches to
+// UTF-8 for a picture whose name that code page cannot hold.
+TEST(SetupEncoding, DoneKeepsTheCodePageUntilAPathNeedsMore) {
+  const Latin1CodePage latin1;
+  SimSession session("", latin1);
+  const std::string pics = session.folder / "Bilder";
+  std::filesystem::create_directory(FilePath(pics));
+  session.folder.Write(std::string("Bilder") + kPathSeparator + "海.bmp", TinyBitmap());
+  const std::string stored = "5\r\nMin\r\n 1 \r\nFullWin\r\n" + pics + kPathSeparator + "Gr\xFC\xDF" "e.bmp\r\n";
+  session.folder.Write("Velvora.ini", stored);
+  auto done = [&session] {
+    Form& dialog = *session.program.FindForm("frmSetup");
+    Control& exit = *dialog.Find("cmdExit");
+    session.program.Raise(dialog, &exit, {.kind = InputKind::Click});
+  };
+
+  frmSetup& f = session.program.Use<frmSetup>();
+  EXPECT_EQ(f.List1.Items(), std::vector<std::string>{pics + kPathSeparator + "Grüße.bmp"});
+  done();
+  EXPECT_EQ(session.folder.Read("Velvora.ini"), stored);
+
+  frmSetup& again = session.program.Use<frmSetup>();
+  again.Dir1.SetPath(pics);
+  ASSERT_EQ(again.File1.Items(), std::vector<std::string>{"海.bmp"});
+  session.program.Raise(again, &again.File1, {.kind = InputKind::Select, .index = 0});
+  session.program.Raise(again, &again.picAdd, {.kind = InputKind::Click});
+  done();
+  EXPECT_EQ(session.folder.Read("Velvora.ini"), "\xEF\xBB\xBF" "5\r\nMin\r\n 2 \r\nFullWin\r\n" + pics + kPathSeparator +
+                                                    "Grüße.bmp\r\n" + pics + kPathSeparator + "海.bmp\r\n");
 }
 
 }  // namespace

@@ -1,4 +1,7 @@
 // Previewing, adding and removing pictures in the setup dialog's list.
+#include <algorithm>
+
+#include "platform/file_path.h"
 #include "setup/setup_fixture.h"
 
 namespace velvora::test {
@@ -33,6 +36,22 @@ TEST_F(PictureList, PreviewShowsPicturesAndIgnoresAnythingElse) {
   EXPECT_EQ(f.picture1.Picture(), before);
   EXPECT_TRUE(Boxes().empty());
   EXPECT_EQ(f.List1.ListCount(), 2);
+}
+
+// Folder and file names of any script: on Windows they reach the wide-character calls.
+TEST_F(PictureList, FoldersAndFilesOfAnyNameAreBrowsedPreviewedAndAdded) {
+  const std::string folder = pics + kPathSeparator + "写真 ő";
+  std::filesystem::create_directory(FilePath(folder));
+  WriteFile(std::string("写真 ő") + kPathSeparator + "海.bmp", TinyBitmap());
+  frmSetup& f = Open();
+  const auto& entries = f.Dir1.Entries();
+  EXPECT_TRUE(std::any_of(entries.begin(), entries.end(), [&](const auto& e) { return e.path == folder; }));
+  f.Dir1.SetPath(folder);
+  EXPECT_EQ(f.Dir1.Path(), folder);
+  ASSERT_EQ(f.File1.Items(), std::vector<std::string>{"海.bmp"});
+  AddFile(f, "海.bmp");
+  ASSERT_NE(f.picture1.Picture(), nullptr);  // previewed
+  EXPECT_EQ(f.List1.Items(), std::vector<std::string>{folder + kPathSeparator + "海.bmp"});
 }
 
 TEST_F(PictureList, AddTestsThePictureOnlyWithPreviewOn) {

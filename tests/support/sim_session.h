@@ -9,8 +9,8 @@
 namespace velvora::test {
 
 struct SimSession {
-  explicit SimSession(std::string commandLine = "")
-      : sim(folder.Path()), program(sim.platform(), std::move(commandLine)) {}
+  explicit SimSession(std::string commandLine = "", const CodePage& codePage = Utf8CodePage())
+      : sim(folder.Path()), program(Platform{sim, sim, sim, codePage}, std::move(commandLine)) {}
   TempFolder folder;
   SimPlatform sim;
   Program program;

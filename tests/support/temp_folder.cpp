@@ -1,32 +1,34 @@
 #include "support/temp_folder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/file_path.h"
+#include "platform/toolkit.h"
+
 namespace velvora::test {
 
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "velvora-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+TempFolder::TempFolder() : path_(CreateFreshTempFolder("velvora-test-")) {
+  if (path_.empty()) throw std::runtime_error("no fresh temporary folder");
 }
 
 TempFolder::~TempFolder() {
   std::error_code ec;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
-  std::filesystem::remove_all(path_, ec);
+  std::filesystem::permissions(FilePath(path_), std::filesystem::perms::owner_all, ec);
+  std::filesystem::remove_all(FilePath(path_), ec);
 }
 
+std::string TempFolder::operator/(const std::string& name) const { return path_ + kPathSeparator + name; }
+
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {
-  std::ofstream out(*this / name, std::ios::binary);
+  std::ofstream out(FilePath(*this / name), std::ios::binary);
   out << bytes;
 }
 
 std::string TempFolder::Read(const std::string& name) const {
-  std::ifstream in(*this / name, std::ios::binary);
+  std::ifstream in(FilePath(*this / name), std::ios::binary);
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();

@@ -1,5 +1,6 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
+// Paths are UTF-8 text, as in the core.
 #include <string>
 
 namespace velvora::test {
@@ -11,8 +12,8 @@ class TempFolder {
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
   const std::string& Path() const { return path_; }
-  // Path of a file inside the folder.
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+  // Path of a file inside the folder, with the platform's separator.
+  std::string operator/(const std::string& name) const;
   void Write(const std::string& name, const std::string& bytes) const;
   std::string Read(const std::string& name) const;
 

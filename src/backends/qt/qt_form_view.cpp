@@ -1,5 +1,6 @@
 #include "backends/qt/qt_form_view.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -7,6 +8,7 @@
 
 #include "forms/program.h"
 #include "backends/qt/qt_control_binding.h"
+#include "backends/qt/qt_monitors.h"
 #include "backends/qt/qt_window.h"
 #include "backends/qt/qt_platform.h"
 #include "backends/qt/qt_units.h"
@@ -68,6 +70,10 @@ QtFormView::QtFormView(QtPlatform& platform, Form& form) : platform_(platform), 
   } else {
     window_->resize(client);
   }
+  // A new window starts on the primary monitor, as the platform's default place is there (X
+  // would take the monitor at the screen's 0, 0, which need not be the primary).
+  window_->setScreen(QGuiApplication::primaryScreen());
+  window_->move(DesktopOrigin());
   window_->setAutoFillBackground(true);
   ApplyBackColor();
   style = InitialWindowStyle(d);
@@ -150,12 +156,33 @@ void QtFormView::FormChanged(Prop what) {
   }
 }
 
+// An embedded window's place is in its host; a top-level window's on the desktop.
+QPoint QtFormView::Origin() const { return embedded_ ? QPoint() : DesktopOrigin(); }
+
+QRect QtFormView::Geometry() const { return window_->geometry().translated(-Origin()); }
+
 TwipsRect QtFormView::Frame() const {
-  const QRect frame = window_->frameGeometry();
+  const QRect frame = window_->frameGeometry().translated(-Origin());
   return {ToTwips(frame.x()), ToTwips(frame.y()), ToTwips(frame.width()), ToTwips(frame.height())};
 }
 
-void QtFormView::MoveFrame(float left, float top) { window_->move(ToPixels(left), ToPixels(top)); }
+void QtFormView::MoveFrame(float left, float top) { window_->move(QPoint(ToPixels(left), ToPixels(top)) + Origin()); }
+
+// Full screen on the monitor's screen, the geometry set first so that it also covers the
+// monitor where no window manager would; it does not take the focus from the window that has it.
+void QtFormView::CoverMonitor(const TwipsRect& monitor) {
+  const QRect area =
+      QRect(ToPixels(monitor.left), ToPixels(monitor.top), ToPixels(monitor.width), ToPixels(monitor.height))
+          .translated(Origin());
+  SetTopmost();
+  if (QScreen* screen = QGuiApplication::screenAt(area.center())) window_->setScreen(screen);
+  window_->setAttribute(Qt::WA_ShowWithoutActivating, !window_->isVisible());
+  window_->setGeometry(area);
+  window_->showFullScreen();
+  // The stay-on-top flag made the native window afresh inside the show: the pointer is blank
+  // over the new one from the start, not only once the show event's timer runs.
+  NativeWindowMade();
+}
 
 void QtFormView::ShowAsDesigned() {
   if (embedded_) {
@@ -197,7 +224,7 @@ bool QtFormView::FirstReportOf(const QMouseEvent& event) {
 // ---- geometry reported to the form ----
 
 void QtFormView::WindowGeometryChanged() {
-  const QRect client = window_->geometry();
+  const QRect client = Geometry();
   form_.PlatformGeometry(ToTwips(client.x()), ToTwips(client.y()), ToTwips(client.width()),
                          ToTwips(client.height()));
 }
@@ -255,7 +282,7 @@ void QtFormView::Place(const QRect* geometry, bool show, bool activate) {
   if (geometry) {
     // A size set by the system call overrides the design's fixed size.
     if (window_->minimumSize() == window_->maximumSize()) window_->setFixedSize(geometry->size());
-    window_->setGeometry(*geometry);
+    window_->setGeometry(geometry->translated(Origin()));
   }
   if (!show) return;
   window_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);

@@ -32,6 +32,7 @@ class QtFormView final : public FormView {
   void ControlChanged(Control& control, Prop what) override;
   TwipsRect Frame() const override;
   void MoveFrame(float left, float top) override;
+  void CoverMonitor(const TwipsRect& monitor) override;
 
   Form& form() const { return form_; }
   QWidget* window() const;
@@ -46,8 +47,11 @@ class QtFormView final : public FormView {
   // Makes the window a child of a foreign X11 window and reports when that goes away.
   void EmbedInto(Hwnd host);
   void SetTopmost();
-  // Moves and/or sizes the window (pixels) and shows it when asked, without activating it.
+  // Moves and/or sizes the window (pixels; on the desktop, or in the host when embedded) and
+  // shows it when asked, without activating it.
   void Place(const QRect* geometry, bool show, bool activate);
+  // The window's client area where Place takes it.
+  QRect Geometry() const;
 
   // A pointer move that a widget ignores travels on to its parent; only the control under the
   // pointer reports it, so each move is reported once.
@@ -61,6 +65,7 @@ class QtFormView final : public FormView {
 
  private:
   void ShowAsDesigned();
+  QPoint Origin() const;
   void ApplyBackColor();
   void ApplyTabOrder();
 

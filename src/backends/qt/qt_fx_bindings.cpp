@@ -31,7 +31,11 @@ class FxImageBinding final : public ControlBinding {
 
  protected:
   void ApplyOwn(Prop what) override {
-    if (what == Prop::Frame) widget()->update();
+    if (what != Prop::Frame) return;
+    auto* w = static_cast<FxImageWidget*>(widget());
+    const auto& image = static_cast<const FXImage&>(*control());
+    w->SetOpaque(image.FrameOpaque() && QSize(image.PixelWidth(), image.PixelHeight()) == w->size());
+    w->update();
   }
   void ApplyColours() override {}
 };

@@ -14,11 +14,17 @@ class FxImageWidget final : public QWidget {
 
   // The frame to show (premultiplied pixels at the widget's size); unset shows nothing.
   std::function<effects::ConstImage()> frame;
+  // The frame covers the whole widget with opaque pixels: what lies beneath is then not drawn
+  // first, and the frame is copied instead of blended over it.
+  void SetOpaque(bool opaque);
   // The frame as an image that shares its pixels, valid until the control changes.
   QImage Shown() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool opaque_ = false;
 };
 
 }  // namespace velvora::qt

@@ -79,7 +79,16 @@ std::vector<std::string> PictureExtensions() {
   return extensions;
 }
 
-PicturePtr QtPlatform::LoadPicture(const std::string& path) { return DecodePicture(path, ScreenBound()); }
+// The screen's size is read here, on the user-interface thread; the decoder runs on either.
+PicturePtr QtPlatform::LoadPicture(const std::string& path) {
+  const QSize bound = ScreenBound();
+  return pictures_.Take(path, {bound.width(), bound.height()});
+}
+
+void QtPlatform::PictureComesNext(const std::string& path) {
+  const QSize bound = ScreenBound();
+  pictures_.Prefetch(path, {bound.width(), bound.height()});
+}
 
 std::vector<std::string> QtPlatform::PictureExtensions() { return qt::PictureExtensions(); }
 

@@ -13,12 +13,19 @@
 #include "forms/controls.h"
 #include "forms/program.h"
 #include "backends/qt/qt_form_view.h"
+#include "backends/qt/qt_monitors.h"
+#include "backends/qt/qt_pictures.h"
 #include "backends/qt/qt_units.h"
 #include "backends/qt/x11_display.h"
 
 namespace velvora::qt {
 
-QtPlatform::QtPlatform() { clock_.start(); }
+QtPlatform::QtPlatform()
+    : pictures_([](const std::string& path, PictureBound bound) {
+        return DecodePicture(path, QSize(bound.width, bound.height));
+      }) {
+  clock_.start();
+}
 
 QtPlatform::~QtPlatform() {
   for (auto& [timer, qtimer] : timers_) delete qtimer.data();
@@ -86,7 +93,7 @@ void QtPlatform::TimerRemoved(Timer& timer) {
 TwipsRect QtPlatform::WorkArea() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
-  const QRect area = screen->availableGeometry();
+  const QRect area = screen->availableGeometry().translated(-DesktopOrigin());
   return {ToTwips(area.x()), ToTwips(area.y()), ToTwips(area.width()), ToTwips(area.height())};
 }
 

@@ -9,8 +9,10 @@
 #include <map>
 #include <memory>
 
+#include "backends/common/picture_prefetcher.h"
 #include "backends/qt/dbus_session.h"
 #include "platform/cursor_display_count.h"
+#include "platform/frame_schedule.h"
 #include "platform/platform.h"
 
 class QTimer;
@@ -68,9 +70,11 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
   bool ChooseColor(std::int32_t& colour) override;
   PicturePtr LoadPicture(const std::string& path) override;
   std::vector<std::string> PictureExtensions() override;
+  void PictureComesNext(const std::string& path) override;
   void DoEvents() override;
   void ShowErrorBox(const ErrorBox& box) override;
   TwipsRect WorkArea() override;
+  std::vector<Monitor> Monitors() override;
   std::string ProgramFolder() override;
   std::vector<std::string> Drives() override;
   void Quit() override;
@@ -88,13 +92,16 @@ class QtPlatform final : public System, public Toolkit, public SettingsStore {
 
  private:
   void ApplyCursor();
+  void ScheduleFrame();
 
   std::map<Hwnd, QtFormView*> views_;
   std::map<Timer*, QPointer<QTimer>> timers_;
   QObject posted_;  // the context of posted work: work still queued dies with the platform
+  PicturePrefetcher pictures_;  // decodes the next picture while the current one is shown
   CursorDisplayCount cursor_;
   QElapsedTimer clock_;
   QTimer* frameTimer_ = nullptr;
+  FrameSchedule frameSchedule_;
   std::function<void(std::int64_t)> onFrame_;
   bool cursorBlanked_ = false;
   bool saverSuspended_ = false;

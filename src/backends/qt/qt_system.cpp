@@ -78,7 +78,7 @@ std::int32_t QtPlatform::SetWindowPos(Hwnd window, Hwnd insertAfter, std::int32_
                                       std::int32_t cx, std::int32_t cy, std::uint32_t flags) {
   QtFormView* view = ViewOf(window);
   if (!view) return 0;
-  QRect geometry = view->window()->geometry();
+  QRect geometry = view->Geometry();
   if (!(flags & kSwpNoMove)) geometry.moveTopLeft({x, y});
   if (!(flags & kSwpNoSize)) geometry.setSize({cx, cy});
   if (!(flags & kSwpNoZOrder) && insertAfter == kHwndTopmost) view->SetTopmost();

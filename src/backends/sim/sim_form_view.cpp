@@ -20,6 +20,16 @@ void SimView::MoveFrame(float left, float top) {
   form_.PlatformGeometry(left, top, form_.Width(), form_.Height());
 }
 
+void SimView::CoverMonitor(const TwipsRect& monitor) {
+  placed_ = true;
+  if (SimPlatform::Window* window = sim_.FindWindow(handle_)) {
+    window->shown = true;
+    window->topmost = true;
+  }
+  form_.PlatformGeometry(monitor.left, monitor.top, monitor.width, monitor.height);
+  form_.PlatformVisible(true);
+}
+
 // A shown window is maximised over the screen, or has its design size where it was put.
 void SimView::Place() {
   if (form_.GetWindowState() == WindowState::Maximized) {

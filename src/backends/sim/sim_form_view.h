@@ -18,6 +18,7 @@ class SimView final : public FormView {
   void ControlChanged(Control& control, Prop what) override;
   TwipsRect Frame() const override;
   void MoveFrame(float left, float top) override;
+  void CoverMonitor(const TwipsRect& monitor) override;
 
  private:
   void Place();

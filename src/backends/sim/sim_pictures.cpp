@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "backends/sim/sim_platform.h"
+#include "platform/file_path.h"
 #include "runtime/errors.h"
 
 namespace velvora {
@@ -23,7 +24,7 @@ constexpr std::int64_t kLargestPicturePixels = 2048 * 2048;
 // skip, and a BMP of 29 bytes with millions of padded rows took it seconds). False when the file
 // cannot be read or is larger than any picture it could hold.
 bool ReadWhole(const std::string& path, std::vector<unsigned char>& bytes) {
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  std::ifstream file(FilePath(path), std::ios::binary | std::ios::ate);
   const std::streamoff size = file.tellg();
   if (!file || size < 0 || size > kMaxPictureBytes) return false;
   bytes.resize(static_cast<std::size_t>(size));
@@ -35,7 +36,7 @@ bool ReadWhole(const std::string& path, std::vector<unsigned char>& bytes) {
 PicturePtr SimPlatform::LoadPicture(const std::string& path) {
   if (path.empty()) return nullptr;
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) Raise(ErrorNumber::FileNotFound);
+  if (!std::filesystem::is_regular_file(FilePath(path), ec)) Raise(ErrorNumber::FileNotFound);
   std::vector<unsigned char> bytes;
   int width = 0, height = 0, channels = 0;
   if (!ReadWhole(path, bytes) || !PngChunksWithinFile(path) ||
@@ -64,7 +65,7 @@ PicturePtr SimPlatform::LoadPicture(const std::string& path) {
 PicturePtr SimPlatform::LoadAsset(const std::string& name) {
   const std::string path = programFolder_ + "/assets/" + name + ".png";
   std::error_code ec;
-  if (name.empty() || !std::filesystem::is_regular_file(path, ec)) return nullptr;
+  if (name.empty() || !std::filesystem::is_regular_file(FilePath(path), ec)) return nullptr;
   try {
     return LoadPicture(path);
   } catch (const RuntimeError&) {

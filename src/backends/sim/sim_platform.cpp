@@ -58,6 +58,23 @@ TwipsRect SimPlatform::WorkArea() {
   return {0, 0, static_cast<float>(screenWidth) * kTwipsPerPixel, static_cast<float>(screenHeight) * kTwipsPerPixel};
 }
 
+std::vector<Monitor> SimPlatform::Monitors() {
+  std::vector<Monitor> monitors{{WorkArea(), true}};
+  const auto twips = [](int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; };
+  for (const MonitorArea& m : otherMonitors) {
+    monitors.push_back({{twips(m.left), twips(m.top), twips(m.width), twips(m.height)}, false});
+  }
+  return monitors;
+}
+
+std::vector<Form*> SimPlatform::ShownForms() const {
+  std::vector<Form*> shown;
+  for (const auto& [handle, window] : windows_) {
+    if (window.shown) shown.push_back(window.form);
+  }
+  return shown;
+}
+
 // ---- time and events ----
 
 void SimPlatform::TimerChanged(Timer& timer) {

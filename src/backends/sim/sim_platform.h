@@ -64,7 +64,13 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   // Runs while a message box, the colour dialog or the error box is open (a test's way to let
   // time pass or a signal arrive meanwhile).
   std::function<void()> whileBoxOpen;
-  int screenWidth = 1024, screenHeight = 768;  // pixels
+  int screenWidth = 1024, screenHeight = 768;  // pixels: the primary monitor, at 0, 0
+  struct MonitorArea {
+    int left = 0, top = 0, width = 0, height = 0;  // pixels
+  };
+  // The monitors beside the primary one, in the order Monitors() gives them after it. A test
+  // that changes the monitors while the program runs tells it with Program::MonitorsChanged.
+  std::vector<MonitorArea> otherMonitors;
   std::vector<std::string> drives{"/"};
   // What the picture loader reads: stb_image's formats (it knows them by content).
   std::vector<std::string> pictureExtensions{"jpg", "jpeg", "jpe", "jfif", "png", "bmp", "gif",
@@ -89,6 +95,8 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   const std::vector<SimMessageBox>& MessageBoxes() const { return boxes_; }
   const std::vector<SimErrorBox>& ErrorBoxes() const { return errors_; }
   const std::vector<Colour>& ColourDialogs() const { return colourDialogs_; }
+  // Every file named by PictureComesNext, in order.
+  const std::vector<std::string>& PictureHints() const { return pictureHints_; }
   int CursorCount() const { return cursor_.Count(); }
   bool ScreenSaverActive() const { return screenSaverActive_; }
   bool QuitRequested() const { return quit_; }
@@ -126,9 +134,12 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   bool ChooseColor(std::int32_t& colour) override;
   PicturePtr LoadPicture(const std::string& path) override;
   std::vector<std::string> PictureExtensions() override { return pictureExtensions; }
+  // Recorded only: the sim decodes on the spot, so a run never depends on a hint.
+  void PictureComesNext(const std::string& path) override { pictureHints_.push_back(path); }
   void DoEvents() override;
   void ShowErrorBox(const ErrorBox& box) override;
   TwipsRect WorkArea() override;
+  std::vector<Monitor> Monitors() override;
   std::string ProgramFolder() override { return programFolder_; }
   std::vector<std::string> Drives() override { return drives; }
   void Quit() override { quit_ = true; }
@@ -155,6 +166,8 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
     bool topmost = false;
   };
   Window* FindWindow(Hwnd window);
+  // The forms whose windows are shown, whatever their kind.
+  std::vector<Form*> ShownForms() const;
   void ForgetWindow(Hwnd window);
 
  private:
@@ -177,6 +190,7 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::vector<SimMessageBox> boxes_;
   std::vector<SimErrorBox> errors_;
   std::vector<Colour> colourDialogs_;
+  std::vector<std::string> pictureHints_;
   std::map<Hwnd, Window> windows_;
   Hwnd nextWindow_ = 0x10010;
   CursorDisplayCount cursor_;

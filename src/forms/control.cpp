@@ -30,6 +30,22 @@ const char* KindName(ControlKind kind) {
   return "";
 }
 
+std::string CaptionLines(std::string_view caption) {
+  std::string lines;
+  lines.reserve(caption.size());
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    const char c = caption[i];
+    if (c != '\r' && c != '\n') {
+      lines += c;
+      continue;
+    }
+    lines += '\n';
+    // The other half of a CR LF or LF CR pair belongs to the same break.
+    if (i + 1 < caption.size() && (caption[i + 1] == '\r' || caption[i + 1] == '\n') && caption[i + 1] != c) ++i;
+  }
+  return lines;
+}
+
 Control::Control(Form& form, ControlKind kind, const ControlDesign& d)
     : form_(form),
       kind_(kind),

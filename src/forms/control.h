@@ -15,6 +15,9 @@ class Form;
 
 inline constexpr Colour kDefaultColour = SystemColour(0x7FFFFF);  // "use the kind's default"
 
+// A caption's line breaks (CR LF, LF CR, a lone CR or LF) as single LFs, as backends draw them.
+std::string CaptionLines(std::string_view caption);
+
 // The designer values of one control, as the form's design tables give them.
 struct ControlDesign {
   std::string_view name;

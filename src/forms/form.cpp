@@ -53,6 +53,11 @@ void Form::SetWindowState(WindowState s) {
   FormChanged(Prop::WindowState);
 }
 
+void Form::SetOwnerWindow(Hwnd owner) {
+  owner_ = owner;
+  FormChanged(Prop::Owner);
+}
+
 void Form::PlatformGeometry(float left, float top, float width, float height) {
   left_ = left;
   top_ = top;

@@ -72,6 +72,11 @@ class Form {
   // showing always queues a Resize event.
   void PlatformVisible(bool visible);
 
+  // Another program's window that owns this one, as a host names it (0: none). Owned windows
+  // stay above their owner and go when it goes.
+  Hwnd OwnerWindow() const { return owner_; }
+  void SetOwnerWindow(Hwnd owner);
+
   bool Visible() const { return visible_; }
   // Modeless; an already visible window comes to the front. The first showing places the window
   // where its design's start-up position says.
@@ -136,6 +141,7 @@ class Form {
   std::string caption_;
   Colour back_;
   WindowState state_;
+  Hwnd owner_ = 0;
   float left_ = 0, top_ = 0, width_, height_;
   bool visible_ = false;
   bool placed_ = false;

@@ -31,6 +31,7 @@ enum class Prop {
   Caption, Text, Visible, Enabled, Geometry, Font, ForeColor, BackColor, Items, ListIndex, Value,
   Path, Picture, Appearance, WindowState, ZOrder, Repaint, Range,
   Frame,  // a picture control shows a new frame: the view draws it
+  Owner,  // a form's owner window changed: the view makes that window its owner
 };
 
 enum class ControlKind {

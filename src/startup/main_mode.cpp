@@ -37,6 +37,23 @@ bool HasSwitch(std::string_view line, char letter) {
   return false;
 }
 
+// Windows' Screen Saver Settings pass "/c:" and the number of their window, which then owns
+// the dialog. 0 when the first "/c" of the line names no such number.
+Hwnd ConfigurationOwner(std::string_view line) {
+  for (std::size_t i = 1; i < line.size(); ++i) {
+    if (line[i - 1] != '/' || (line[i] != 'c' && line[i] != 'C')) continue;
+    if (i + 1 >= line.size() || line[i + 1] != ':') return 0;
+    std::uint64_t number = 0;
+    std::size_t digits = 0;
+    for (std::size_t j = i + 2; j < line.size() && line[j] >= '0' && line[j] <= '9' && digits <= 10; ++j, ++digits) {
+      number = number * 10 + static_cast<std::uint64_t>(line[j] - '0');
+    }
+    // Window numbers are 32 bits; a longer one names no window.
+    return digits == 0 || number > 0xFFFFFFFFu ? 0 : static_cast<Hwnd>(static_cast<std::uint32_t>(number));
+  }
+  return 0;
+}
+
 // The last `count` characters of the text; a negative count is an invalid call.
 std::string_view Right(std::string_view s, std::int64_t count) {
   if (count < 0) Raise(ErrorNumber::InvalidProcedureCall);
@@ -110,7 +127,9 @@ void Main(Program& program) {
   // No switch at all (opened from a file manager, or "Configure" on a host that passes none)
   // configures, as "/c" does: ending silently would look broken.
   if (line.empty() || HasSwitch(line, 'c')) {
-    program.Use<frmSetup>().Show();
+    frmSetup& setup = program.Use<frmSetup>();
+    if (const Hwnd owner = ConfigurationOwner(line)) setup.SetOwnerWindow(owner);
+    setup.Show();
     return;
   }
   // The options dialog, which nothing else opens; no screen-saver host passes "/o".

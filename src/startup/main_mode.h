@@ -8,7 +8,8 @@
 namespace velvora {
 
 // Picks the mode from the command line and starts it: password change ("/a" on the 9x family),
-// preview ("/p" and the host window's number), configuration ("/c", or an empty line), the
+// preview ("/p" and the host window's number), configuration ("/c", or an empty line; "/c:"
+// and a window number make that window the dialog's owner), the
 // options dialog ("/o"), full screen ("/s"). Any other line starts nothing. Traps no error: a bad
 // window number is a run-time error.
 void Main(Program& program);

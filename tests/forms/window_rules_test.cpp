@@ -149,5 +149,10 @@ TEST(WindowRules, TheFolderListsCurrentEntryIsTheDeepestOpenFolder) {
   EXPECT_EQ(dirs.Entries().size(), static_cast<std::size_t>(current) + 3);  // then c and d
 }
 
+TEST(WindowRules, CaptionLineBreaksOfEverySpellingBecomeOneLineFeedEach) {
+  EXPECT_EQ(CaptionLines("a\r\nb\n\rc\rd\ne"), "a\nb\nc\nd\ne");
+  EXPECT_EQ(CaptionLines("a\n\nb\r\r\n"), "a\n\nb\n\n");  // two breaks stay two
+}
+
 }  // namespace
 }  // namespace velvora

@@ -3,6 +3,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "saver/frm_saver.h"
@@ -90,6 +91,27 @@ TEST(Main, ConfigurationShowsTheSetupDialogAndWinsOverFullScreen) {
     EXPECT_FALSE(r.program.Ended()) << line;
     EXPECT_TRUE(StartupCalls(r.sim).empty()) << line;  // activation stays on
   }
+}
+
+TEST(Main, ConfigurationWithAWindowNumberAfterAColonIsOwnedByThatWindow) {
+  const std::pair<const char*, Hwnd> cases[] = {
+      {"/c:1234", 1234}, {"/C:34 x", 34}, {"/c", 0}, {"/c 1234", 0}, {"/c:", 0}, {"/c:x1", 0},
+      {"/c:4294967295", -1}, {"/c:4294967296", 0}, {"/c:123456789012345678901", 0}};
+  for (const auto& [line, owner] : cases) {
+    StartupRun r(line);
+    r.Start();
+    const frmSetup* setup = r.program.IfLoaded<frmSetup>();
+    ASSERT_NE(setup, nullptr) << line;
+    EXPECT_TRUE(setup->Visible()) << line;
+    EXPECT_EQ(setup->OwnerWindow(), owner) << line;
+    EXPECT_EQ(r.sim.GetWindowLongA(setup->hWnd(), kGwlHwndParent), owner) << line;
+  }
+  // The owner going away takes the dialog with it, as a Cancel would.
+  StartupRun r("/c:1234");
+  r.Start();
+  r.sim.DestroyHost(1234);
+  EXPECT_EQ(r.program.IfLoaded<frmSetup>(), nullptr);
+  EXPECT_EQ(r.program.Reason(), EndReason::LastWindowClosed);
 }
 
 TEST(Main, AnEmptyLineConfiguresAsSlashCDoes) {

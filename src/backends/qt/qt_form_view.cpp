@@ -152,6 +152,8 @@ void QtFormView::FormChanged(Prop what) {
       window_->activateWindow();
       break;
     case Prop::Repaint: window_->repaint(); break;
+    // Only Windows' hosts name an owner; the owner word reads it back.
+    case Prop::Owner: owner = form_.OwnerWindow(); break;
     default: break;
   }
 }

@@ -6,12 +6,12 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include "forms/control.h"
+
 namespace velvora::qt {
 
 QString CaptionLines(const QString& caption) {
-  QString text = caption;
-  text.replace("\r\n", "\n").replace("\n\r", "\n").replace('\r', '\n');
-  return text;
+  return QString::fromStdString(velvora::CaptionLines(caption.toStdString()));
 }
 
 // ---- outlined text ----

@@ -53,6 +53,10 @@ void SimView::FormChanged(Prop what) {
     case Prop::WindowState:
       if (placed_) Place();
       break;
+    case Prop::Owner:
+      // The owner word, as GWL_HWNDPARENT reads it; an owner going away takes the window along.
+      if (window) window->parent = form_.OwnerWindow();
+      break;
     default:
       break;
   }

@@ -2,7 +2,9 @@
 // The two decoders behind DecodePicture. Each gives null when it cannot read the file.
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/picture.h"
 
@@ -12,6 +14,10 @@ namespace velvora::win32 {
 SIZE FitWithin(SIZE size, SIZE bound);
 
 PicturePtr DecodeWithImagingComponent(const std::wstring& path, SIZE bound);
+// A picture held in memory (one of the program's resources).
+PicturePtr DecodeBytesWithImagingComponent(const void* data, std::size_t size, SIZE bound);
+// The file-name extensions of the Imaging Component's decoders, lower case, without the dot.
+std::vector<std::string> ImagingComponentExtensions();
 PicturePtr DecodeWithOle(const std::wstring& path, SIZE bound);
 
 }  // namespace velvora::win32

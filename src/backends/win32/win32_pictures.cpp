@@ -49,4 +49,21 @@ PicturePtr DecodePicture(const std::string& path, SIZE bound) {
 
 SIZE ScreenBound() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
+PicturePtr DecodePictureBytes(const void* data, std::size_t size) {
+  const ComScope com;
+  return DecodeBytesWithImagingComponent(data, size, {32767, 32767});
+}
+
+std::vector<std::string> PictureFileExtensions() {
+  std::vector<std::string> extensions;
+  {
+    const ComScope com;
+    extensions = ImagingComponentExtensions();
+  }
+  for (const char* ole : {"bmp", "gif", "jpg", "ico", "cur", "wmf", "emf"}) {
+    if (std::find(extensions.begin(), extensions.end(), ole) == extensions.end()) extensions.push_back(ole);
+  }
+  return extensions;
+}
+
 }  // namespace velvora::win32

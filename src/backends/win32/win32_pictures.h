@@ -4,7 +4,9 @@
 // cursors) or where it is missing (Windows before XP SP3).
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/picture.h"
 
@@ -17,5 +19,13 @@ PicturePtr DecodePicture(const std::string& path, SIZE bound);
 
 // The largest size worth decoding: the primary screen's size in pixels.
 SIZE ScreenBound();
+
+// A picture file's bytes held in memory (the program's own pictures); null when they are none
+// the Imaging Component reads.
+PicturePtr DecodePictureBytes(const void* data, std::size_t size);
+
+// The file-name extensions of what DecodePicture reads: the Imaging Component's codecs, then
+// what OLE's loader adds.
+std::vector<std::string> PictureFileExtensions();
 
 }  // namespace velvora::win32

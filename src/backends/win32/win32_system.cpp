@@ -1,40 +1,24 @@
 #include "backends/win32/win32_system.h"
 
 #include <cstring>
-#include <string>
 
 #include "backends/win32/win32_handles.h"
+#include "backends/win32/win32_modules.h"
 
 namespace velvora::win32 {
-namespace {
-
-// A component of the system folder only: a DLL of the same name elsewhere on the search path
-// (the current folder, a download folder) is never loaded.
-HMODULE LoadSystemComponent(const wchar_t* name) {
-  wchar_t folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  const std::wstring path = std::wstring(folder, length) + L"\\" + name;
-  // No "insert the disk" box for a path on a removable drive.
-  const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  HMODULE module = LoadLibraryW(path.c_str());
-  SetErrorMode(oldMode);
-  return module;
-}
-
-template <class F>
-F Function(HMODULE module, const char* name) {
-  return module ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
-
-}  // namespace
 
 Win32System::~Win32System() {
   if (passwordCpl_) FreeLibrary(passwordCpl_);
   if (mpr_) FreeLibrary(mpr_);
 }
 
-std::int32_t Win32System::ShowCursor(std::int32_t show) { return ::ShowCursor(show); }
+// The system keeps its own count and answers with it; ours follows every call, so our windows can
+// hide the pointer by the same rule where the system's count does not reach (Wine, a class cursor
+// set again on every move).
+std::int32_t Win32System::ShowCursor(std::int32_t show) {
+  cursor_.Change(show);
+  return ::ShowCursor(show);
+}
 
 std::int32_t Win32System::GetClientRect(Hwnd window, WinRect& rect) {
   RECT r{};

@@ -4,6 +4,7 @@
 // the system folder when first asked for; where either is missing, HasPasswordServices is false.
 #include <windows.h>
 
+#include "platform/cursor_display_count.h"
 #include "platform/system.h"
 
 namespace velvora::win32 {
@@ -34,12 +35,16 @@ class Win32System final : public System {
                                   std::int32_t reserved2) override;
   std::int32_t VerifyScreenSavePwd(Hwnd window) override;
 
+  // ShowCursor's count as this program's calls made it.
+  const CursorDisplayCount& Cursor() const { return cursor_; }
+
  private:
   using ChangePassword = DWORD(WINAPI*)(LPCSTR regKey, HWND parent, DWORD reserved1, DWORD reserved2);
   using VerifyPassword = BOOL(WINAPI*)(HWND window);
 
   void LoadPasswordServices();
 
+  CursorDisplayCount cursor_;
   bool servicesLooked_ = false;
   HMODULE mpr_ = nullptr;
   HMODULE passwordCpl_ = nullptr;

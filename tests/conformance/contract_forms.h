@@ -74,9 +74,13 @@ class frmBorderless : public Form {
   explicit frmBorderless(Program& p)
       : Form(p, {.name = kName, .border = BorderStyle::None, .clientWidth = 3000, .clientHeight = 1500,
                  .showInTaskbar = false}) {}
-  void Form_Resize() override { ++resizes; }
+  void Form_Resize() override {
+    ++resizes;
+    resizeWidths.push_back(Width());
+  }
   void Form_QueryUnload(int& /*cancel*/, int mode) override { unloadModes.push_back(mode); }
   int resizes = 0;
+  std::vector<float> resizeWidths;  // the form's width as each Resize event saw it
   std::vector<int> unloadModes;
 };
 

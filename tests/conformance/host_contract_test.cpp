@@ -19,7 +19,7 @@ TEST_P(BackendContract, AnEmbeddedWindowFillsItsHostAndTheHostsGoingAwayReachesT
     EXPECT_EQ(std::vector<int>({area.left, area.top, area.right, area.bottom}), std::vector<int>({0, 0, 240, 180}));
     const std::int32_t style = sys().GetWindowLongA(window, kGwlStyle);
     sys().SetWindowLongA(window, kGwlStyle, style | kWsChild);
-    EXPECT_EQ(sys().SetParent(window, *host), 0);  // it had none
+    sys().SetParent(window, *host);  // what it answers is the system's (the desktop on Windows)
     sys().SetWindowLongA(window, kGwlHwndParent, *host);
     // The handle may change with embedding; the form's is the one to use from now on.
     window = form.hWnd();

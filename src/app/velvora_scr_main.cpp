@@ -15,7 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                            velvora::win32::Utf8(velvora::app::CommandTail(GetCommandLineW())));
   // However the run ends, what it changed on the system is put back: a fault in our window code
   // ends it as a termination does, and so does a crash, before the process goes.
-  platform.OnFault([&program] { program.Terminate(); });
+  platform.Serve(program);
   const velvora::win32::CrashGuard crashGuard([&program] { program.Terminate(); });
   program.Start(velvora::Main);
   if (!program.Ended()) platform.Run();

@@ -6,6 +6,7 @@
 #include "backends/win32/win32_handles.h"
 #include "backends/win32/win32_input.h"
 #include "backends/win32/win32_modules.h"
+#include "backends/win32/win32_monitors.h"
 #include "backends/win32/win32_platform.h"
 #include "backends/win32/win32_resources.h"
 #include "backends/win32/win32_text.h"
@@ -48,9 +49,6 @@ HICON LoadIconOfSize(int id, int metric) {
 }
 
 bool Embedded(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0; }
-
-// The whole primary monitor: where a borderless window goes when maximised.
-RECT PrimaryMonitor() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 }  // namespace
 
@@ -221,7 +219,7 @@ void Win32FormView::ShowAsDesigned() {
       if (form_.Design().border == BorderStyle::None) {
         // Its restored size is the monitor's too: where a window manager is to do the maximising
         // and there is none (Wine on a bare X server), it still covers the monitor.
-        const RECT monitor = PrimaryMonitor();
+        const RECT monitor = FullScreenArea();
         SetWindowPos(window_, nullptr, monitor.left, monitor.top, monitor.right - monitor.left,
                      monitor.bottom - monitor.top, SWP_NOZORDER | SWP_NOACTIVATE);
       }
@@ -242,6 +240,22 @@ TwipsRect Win32FormView::Frame() const {
 void Win32FormView::MoveFrame(float left, float top) {
   SetWindowPos(window_, nullptr, units_.ToPixels(left), units_.ToPixels(top), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Win32FormView::FullScreenArea() const { return covered_ ? *covered_ : PrimaryMonitorRect(); }
+
+// Borderless, above every window that is not topmost, over the whole monitor; shown without
+// taking the focus, so a view that comes during the show leaves the input where it is. One move,
+// so the form hears of one new size.
+void Win32FormView::CoverMonitor(const TwipsRect& monitor) {
+  covered_ = DesktopUnits().PixelRect(monitor.left, monitor.top, monitor.width, monitor.height);
+  const LONG style = GetWindowLongW(window_, GWL_STYLE);
+  const LONG borderless = (style & ~static_cast<LONG>(WS_CAPTION | WS_THICKFRAME)) | static_cast<LONG>(WS_POPUP);
+  if (borderless != style) SetWindowLongW(window_, GWL_STYLE, borderless);
+  const LONG exStyle = GetWindowLongW(window_, GWL_EXSTYLE);
+  if (exStyle & WS_EX_DLGMODALFRAME) SetWindowLongW(window_, GWL_EXSTYLE, exStyle & ~WS_EX_DLGMODALFRAME);
+  SetWindowPos(window_, HWND_TOPMOST, covered_->left, covered_->top, covered_->right - covered_->left,
+               covered_->bottom - covered_->top, SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
 }
 
 // The client area, relative to the parent's (the screen's for a top-level window).
@@ -353,9 +367,9 @@ LRESULT Win32FormView::HandleWindow(HWND window, UINT message, WPARAM wParam, LP
     }
     case WM_GETMINMAXINFO:
       if (form_.Design().border == BorderStyle::None && !Embedded(window)) {
-        // Maximised, a borderless window covers the whole primary monitor.
+        // Maximised, a borderless window covers its whole monitor.
         auto& info = *reinterpret_cast<MINMAXINFO*>(lParam);
-        const RECT monitor = PrimaryMonitor();
+        const RECT monitor = FullScreenArea();
         info.ptMaxPosition = {monitor.left, monitor.top};
         info.ptMaxSize = {monitor.right - monitor.left, monitor.bottom - monitor.top};
         return 0;

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ class Win32FormView final : public FormView {
   void ControlChanged(Control& control, Prop what) override;
   TwipsRect Frame() const override;
   void MoveFrame(float left, float top) override;
+  void CoverMonitor(const TwipsRect& monitor) override;
 
   Form& form() const { return form_; }
   Win32Platform& platform() const { return platform_; }
@@ -65,6 +67,8 @@ class Win32FormView final : public FormView {
 
   void Build();
   void ShowAsDesigned();
+  // Where the window goes full screen: the monitor it was asked to cover, else the primary.
+  RECT FullScreenArea() const;
   void ReportGeometry();
   void SetClientSize(int width, int height);
   void SetIcon();
@@ -86,6 +90,7 @@ class Win32FormView final : public FormView {
   std::map<HWND, ControlBinding*> byWindow_;
   std::vector<ControlBinding*> tabOrder_;
   HWND focus_ = nullptr;
+  std::optional<RECT> covered_;  // the monitor the window covers, in pixels
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

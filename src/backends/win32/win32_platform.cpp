@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "backends/win32/win32_form_view.h"
+#include "backends/win32/win32_monitors.h"
 #include "backends/win32/win32_text.h"
 #include "backends/win32/win32_units.h"
 #include "forms/controls.h"
@@ -85,8 +86,8 @@ void Win32Platform::Bury(HWND window, std::vector<std::unique_ptr<MessageTarget>
 }
 
 void Win32Platform::Fault() {
-  if (onFault_) {
-    onFault_();
+  if (program_) {
+    program_->Terminate();
   } else {
     PostQuitMessage(1);
   }
@@ -104,6 +105,10 @@ LRESULT Win32Platform::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
       }
       return 0;
     }
+    case WM_DISPLAYCHANGE:
+      // Sent to every top-level window; this hidden one tells the program.
+      if (program_) program_->MonitorsChanged();
+      return 0;
     case WM_TIMER: {
       auto it = timers_.find(wParam);
       if (it != timers_.end()) it->second->Owner().program().TimerTick(*it->second);
@@ -143,7 +148,7 @@ void Win32Platform::TimerRemoved(Timer& timer) {
 TwipsRect Win32Platform::WorkArea() {
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  const Units units(ScreenDpi());
+  const Units units = DesktopUnits();
   return {units.ToTwips(area.left), units.ToTwips(area.top), units.ToTwips(area.right - area.left),
           units.ToTwips(area.bottom - area.top)};
 }

@@ -20,6 +20,10 @@
 #include "platform/frame_schedule.h"
 #include "platform/platform.h"
 
+namespace velvora {
+class Program;
+}
+
 namespace velvora::win32 {
 
 class Win32Platform final : public Toolkit, private MessageTarget {
@@ -32,9 +36,10 @@ class Win32Platform final : public Toolkit, private MessageTarget {
 
   // Runs the event loop until Quit.
   void Run();
-  // What a fault in a window procedure does; the program's start-up gives its safe end
-  // (Program::Terminate). Without one the loop just quits.
-  void OnFault(std::function<void()> handler) { onFault_ = std::move(handler); }
+  // The program whose entries the platform calls: its safe end (Terminate) on a fault in a
+  // window procedure, MonitorsChanged when the display changes. Without one a fault just quits
+  // the loop.
+  void Serve(Program& program) { program_ = &program; }
   // Something escaped a window procedure of ours.
   void Fault() override;
 
@@ -50,6 +55,7 @@ class Win32Platform final : public Toolkit, private MessageTarget {
   void DoEvents() override;
   void ShowErrorBox(const ErrorBox& box) override;
   TwipsRect WorkArea() override;
+  std::vector<Monitor> Monitors() override;
   std::string ProgramFolder() override;
   std::vector<std::string> Drives() override;
   void Quit() override;
@@ -91,7 +97,7 @@ class Win32Platform final : public Toolkit, private MessageTarget {
     std::vector<std::unique_ptr<MessageTarget>> targets;
   };
   std::vector<Grave> graves_;
-  std::function<void()> onFault_;
+  Program* program_ = nullptr;
   LARGE_INTEGER frequency_{};
   LARGE_INTEGER start_{};
   FrameTimer frameTimer_;

@@ -33,13 +33,16 @@ bool IsBox(HWND window) {
   return IsWindowVisible(window) && GetClassNameW(window, name, 16) && std::wstring_view(name) == L"#32770";
 }
 
+// A named procedure: a lambda has no stdcall conversion on i686.
+BOOL CALLBACK FindBox(HWND window, LPARAM result) {
+  if (!IsBox(window)) return TRUE;
+  *reinterpret_cast<HWND*>(result) = window;
+  return FALSE;
+}
+
 HWND OpenBox() {
   HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM result) {
-    if (!IsBox(window)) return TRUE;
-    *reinterpret_cast<HWND*>(result) = window;
-    return FALSE;
-  }, reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 

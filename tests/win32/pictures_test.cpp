@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 #include "backends/win32/win32_orientation.h"
 #include "backends/win32/win32_pictures.h"
@@ -111,6 +112,29 @@ TEST(Win32Pictures, MissingFileIs53AndAFileThatIsNoPictureIs481) {
   for (const char* name : {"notes.jpg", "empty.png", "cut.png"}) {
     EXPECT_EQ(test::ErrorOf([&] { DecodePicture(folder / name, kLarge); }), 481) << name;
   }
+}
+
+// The platform decodes the next picture on a worker thread, which starts without COM: both
+// decoders work there as on the user-interface thread, and a failure is the same error.
+TEST(Win32Pictures, EveryDecoderWorksOnAThreadOfItsOwn) {
+  test::TempFolder folder;
+  ASSERT_TRUE(test::EncodeWithImagingComponent(Encoder::Jpeg, folder / "photo.jpg", test::RedBlue(16, 8)));
+  ASSERT_TRUE(test::WriteEnhancedMetafile(folder / "drawing.emf", 40, 30));
+  folder.Write("notes.png", "just text");
+  PicturePtr photo, drawing;
+  int notPicture = 0;
+  std::thread worker([&] {
+    photo = DecodePicture(folder / "photo.jpg", SIZE{8, 8});
+    drawing = DecodePicture(folder / "drawing.emf", kLarge);
+    notPicture = test::ErrorOf([&] { DecodePicture(folder / "notes.png", kLarge); });
+  });
+  worker.join();
+  ASSERT_TRUE(photo);
+  EXPECT_EQ(photo->width, 8);
+  EXPECT_TRUE(Near(At(*photo, 7, 3), kBlue));
+  ASSERT_TRUE(drawing);
+  EXPECT_TRUE(Near(At(*drawing, drawing->width / 2, drawing->height / 2), kRed));
+  EXPECT_EQ(notPicture, 481);
 }
 
 TEST(Win32Pictures, LargePicturesAreScaledDownToTheBoundNeverUp) {

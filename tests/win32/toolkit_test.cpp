@@ -15,6 +15,7 @@
 #include "forms/program.h"
 #include "setup/frm_setup.h"
 #include "test_window.h"
+#include "toolkit_session.h"
 #include "windows/frm_options.h"
 
 namespace velvora {
@@ -50,15 +51,8 @@ const wchar_t* ExpectedClass(ControlKind kind) {
   }
 }
 
-struct Session {
-  Session() : program(platform.platform(), "") {}
-  win32::Win32Platform platform;
-  Program program;
-  // Handles what is queued, as the event loop would.
-  void Turn() { platform.DoEvents(); }
-};
-
-Win32FormView& ViewOf(const Form& form) { return *static_cast<Win32FormView*>(form.View()); }
+using Session = test::ToolkitSession;
+using test::ViewOf;
 
 TEST(Win32Toolkit, EveryControlIsTheNativeWindowOfItsKindNamedAndNumberedByTheDesign) {
   Session s;
@@ -133,21 +127,26 @@ TEST(Win32Toolkit, AnOwnerNamedByTheHostOwnsTheWindow) {
   EXPECT_EQ(GetWindow(ViewOf(setup).window(), GW_OWNER), host.hwnd());
 }
 
+// Over the window and over a native control inside a container, whose own cursor would show.
 TEST(Win32Toolkit, ThePointerIsHiddenOverOurWindowsWhileTheCursorCountIsBelowZero) {
   Session s;
-  frmOptions& options = s.program.Use<frmOptions>();
-  HWND window = ViewOf(options).window();
+  frmSetup& setup = s.program.Use<frmSetup>();
+  HWND window = ViewOf(setup).window();
   REQUIRE_WINDOW(window);
-  s.program.Dispatch([&] { options.Show(); });
-  const auto pointerSet = [&] {
-    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  s.program.Dispatch([&] { setup.Show(); });
+  const auto pointerSet = [](HWND over) {
+    SendMessageW(over, WM_SETCURSOR, reinterpret_cast<WPARAM>(over), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor() != nullptr;
   };
-  EXPECT_TRUE(pointerSet());
+  HWND edit = ViewOf(setup).WindowOf(setup.Text1);
+  EXPECT_TRUE(pointerSet(window));
+  EXPECT_TRUE(pointerSet(edit));
   s.program.sys().ShowCursor(0);
-  EXPECT_FALSE(pointerSet());
+  EXPECT_FALSE(pointerSet(window));
+  EXPECT_FALSE(pointerSet(edit));
   s.program.sys().ShowCursor(-1);
-  EXPECT_TRUE(pointerSet());
+  EXPECT_TRUE(pointerSet(window));
+  EXPECT_TRUE(pointerSet(edit));
 }
 
 }  // namespace

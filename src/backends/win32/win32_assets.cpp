@@ -19,7 +19,16 @@ PicturePtr FromResource(const std::string& name) {
 
 }  // namespace
 
-PicturePtr Win32Platform::LoadPicture(const std::string& path) { return DecodePicture(path, ScreenBound()); }
+// The screen's size is read here, on the user-interface thread; the decoder runs on either.
+PicturePtr Win32Platform::LoadPicture(const std::string& path) {
+  const SIZE bound = ScreenBound();
+  return pictures_.Take(path, {bound.cx, bound.cy});
+}
+
+void Win32Platform::PictureComesNext(const std::string& path) {
+  const SIZE bound = ScreenBound();
+  pictures_.Prefetch(path, {bound.cx, bound.cy});
+}
 
 std::vector<std::string> Win32Platform::PictureExtensions() { return PictureFileExtensions(); }
 

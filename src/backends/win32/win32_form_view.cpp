@@ -216,7 +216,7 @@ void Win32FormView::ShowAsDesigned() {
   }
   switch (form_.GetWindowState()) {
     case WindowState::Maximized:
-      if (form_.Design().border == BorderStyle::None) {
+      if (Borderless()) {
         // Its restored size is the monitor's too: where a window manager is to do the maximising
         // and there is none (Wine on a bare X server), it still covers the monitor.
         const RECT monitor = FullScreenArea();
@@ -241,6 +241,8 @@ void Win32FormView::MoveFrame(float left, float top) {
   SetWindowPos(window_, nullptr, units_.ToPixels(left), units_.ToPixels(top), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+bool Win32FormView::Borderless() const { return covered_ || form_.Design().border == BorderStyle::None; }
 
 RECT Win32FormView::FullScreenArea() const { return covered_ ? *covered_ : PrimaryMonitorRect(); }
 
@@ -366,7 +368,7 @@ LRESULT Win32FormView::HandleWindow(HWND window, UINT message, WPARAM wParam, LP
       break;
     }
     case WM_GETMINMAXINFO:
-      if (form_.Design().border == BorderStyle::None && !Embedded(window)) {
+      if (Borderless() && !Embedded(window)) {
         // Maximised, a borderless window covers its whole monitor.
         auto& info = *reinterpret_cast<MINMAXINFO*>(lParam);
         const RECT monitor = FullScreenArea();

@@ -67,6 +67,8 @@ class Win32FormView final : public FormView {
 
   void Build();
   void ShowAsDesigned();
+  // Designed without a border, or made so to cover a monitor.
+  bool Borderless() const;
   // Where the window goes full screen: the monitor it was asked to cover, else the primary.
   RECT FullScreenArea() const;
   void ReportGeometry();

@@ -5,6 +5,7 @@
 
 #include "backends/win32/win32_form_view.h"
 #include "backends/win32/win32_monitors.h"
+#include "backends/win32/win32_pictures.h"
 #include "backends/win32/win32_text.h"
 #include "backends/win32/win32_units.h"
 #include "forms/controls.h"
@@ -20,7 +21,10 @@ constexpr UINT kBury = WM_APP + 3;
 
 }  // namespace
 
-Win32Platform::Win32Platform() {
+Win32Platform::Win32Platform()
+    : pictures_([](const std::string& path, PictureBound bound) {
+        return DecodePicture(path, {bound.width, bound.height});
+      }) {
   QueryPerformanceFrequency(&frequency_);
   QueryPerformanceCounter(&start_);
   // Hidden and top-level (not message-only): it also owns the windows kept out of the taskbar.

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "backends/common/picture_prefetcher.h"
 #include "backends/win32/win32_code_page.h"
 #include "backends/win32/win32_frame_clock.h"
 #include "backends/win32/win32_store.h"
@@ -51,6 +52,7 @@ class Win32Platform final : public Toolkit, private MessageTarget {
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;
   bool ChooseColor(std::int32_t& colour) override;
   PicturePtr LoadPicture(const std::string& path) override;
+  void PictureComesNext(const std::string& path) override;
   std::vector<std::string> PictureExtensions() override;
   void DoEvents() override;
   void ShowErrorBox(const ErrorBox& box) override;
@@ -87,6 +89,7 @@ class Win32Platform final : public Toolkit, private MessageTarget {
   Win32System system_;
   RegistryStore store_;
   AnsiCodePage codePage_;
+  PicturePrefetcher pictures_;  // decodes the next picture while the current one is shown
   HWND window_ = nullptr;
   std::deque<std::function<void()>> posted_;
   std::map<UINT_PTR, Timer*> timers_;

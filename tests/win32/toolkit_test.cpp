@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "backends/win32/win32_form_view.h"
@@ -13,7 +14,10 @@
 #include "backends/win32/win32_platform.h"
 #include "backends/win32/win32_text.h"
 #include "forms/program.h"
+#include "backends/win32/win32_window.h"
+#include "saver/frm_saver.h"
 #include "setup/frm_setup.h"
+#include "startup/main_mode.h"
 #include "test_window.h"
 #include "toolkit_session.h"
 #include "windows/frm_options.h"
@@ -147,6 +151,37 @@ TEST(Win32Toolkit, ThePointerIsHiddenOverOurWindowsWhileTheCursorCountIsBelowZer
   s.program.sys().ShowCursor(-1);
   EXPECT_TRUE(pointerSet(window));
   EXPECT_TRUE(pointerSet(edit));
+}
+
+// A fault of the backend's own code (here a throw in a window procedure) never unwinds through
+// the system's code between our procedures: the message is done with, and the program ends as a
+// termination ends it, with what the run changed put back.
+class ThrowingTarget final : public win32::MessageTarget {
+ public:
+  explicit ThrowingTarget(win32::Win32Platform& platform) : platform_(platform) {}
+  LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_APP) throw std::runtime_error("a fault of ours");
+    return win32::Next(window, message, wParam, lParam);
+  }
+  void Fault() override { platform_.Fault(); }
+
+ private:
+  win32::Win32Platform& platform_;
+};
+
+TEST(Win32Toolkit, AnExceptionInAWindowProcedureEndsTheProgramAsATerminationDoes) {
+  Session s("/s");
+  s.program.Start(Main);
+  REQUIRE_WINDOW(ViewOf(s.program.Use<frmSaver>()).window());
+  ASSERT_LT(s.platform.system().Cursor().Count(), 0);
+  ThrowingTarget target(s.platform);
+  HWND window = win32::CreateOurWindow(target, win32::OurClass(L"Velvora.Test.Throwing"), 0, WS_POPUP, {}, nullptr);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(SendMessageW(window, WM_APP, 0, 0), 0);
+  EXPECT_TRUE(s.program.Ended());
+  EXPECT_EQ(s.program.Reason(), EndReason::Terminated);
+  EXPECT_EQ(s.platform.system().Cursor().Count(), 0);
+  DestroyWindow(window);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The resources Velvora.scr links, checked in a program of their own: the icons, the name for
-// the Screen Saver Settings list, the version, and what the manifest makes of the process.
+// The resources Velvora.scr links, checked in a program that links them too: the icons, the name
+// for the Screen Saver Settings list, the version, and what the manifest makes of the process;
+// then that Velvora.scr itself carries them.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,6 +16,12 @@ namespace {
 std::wstring ProgramPath() {
   wchar_t path[MAX_PATH];
   return std::wstring(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+}
+
+// Velvora.scr in its build folder.
+std::wstring ScreenSaverPath() {
+  const std::wstring program = ProgramPath();
+  return program.substr(0, program.find_last_of(L'\\') + 1) + L"" VELVORA_SCR_FROM_TESTS;
 }
 
 std::wstring VersionText(const std::vector<char>& block, const wchar_t* name) {
@@ -56,8 +63,7 @@ TEST(Resources, TheScreenSaverListShowsTheName) {
   EXPECT_STREQ(text, L"Velvora");
 }
 
-TEST(Resources, VersionNamesTheProductAndItsVersion) {
-  const std::wstring program = ProgramPath();
+void ExpectVersion(const std::wstring& program) {
   DWORD unused = 0;
   std::vector<char> block(GetFileVersionInfoSizeW(program.c_str(), &unused));
   ASSERT_FALSE(block.empty());
@@ -71,6 +77,23 @@ TEST(Resources, VersionNamesTheProductAndItsVersion) {
   ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
   EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
   EXPECT_EQ(fixed->dwFileVersionMS, (DWORD{VELVORA_EXPECTED_MAJOR} << 16) | VELVORA_EXPECTED_MINOR);
+}
+
+TEST(Resources, VersionNamesTheProductAndItsVersion) { ExpectVersion(ProgramPath()); }
+
+TEST(Resources, VelvoraScrCarriesTheNameIconsVersionAndManifest) {
+  const std::wstring scr = ScreenSaverPath();
+  HMODULE module = LoadLibraryExW(scr.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(module, nullptr) << "cannot read " << std::string(scr.begin(), scr.end());
+  wchar_t text[64] = {};
+  EXPECT_GT(LoadStringW(module, VELVORA_STRING_DESCRIPTION, text, 64), 0);
+  EXPECT_STREQ(text, L"Velvora");
+  ULONG_PTR first = 0;
+  EnumResourceNamesW(module, RT_GROUP_ICON, FirstName, reinterpret_cast<LONG_PTR>(&first));
+  EXPECT_EQ(first, ULONG_PTR{VELVORA_ICON_SAVER});
+  EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST), nullptr);
+  FreeLibrary(module);
+  ExpectVersion(scr);
 }
 
 // The manifest at work: the common controls of version 6, and awareness of each monitor's DPI.

@@ -1,5 +1,6 @@
 // The monitors on the Win32 toolkit: a window covers whichever monitor the program names, on top,
-// without a border and without taking the focus, and stays on it when maximised; a change of the
+// without a border and without taking the focus, and stays on it when maximised or given the
+// monitor's own DPI; a change of the
 // display reaches the program, which brings the slideshow back over the primary monitor. (Wine
 // on Xvfb has one monitor: a part of it stands for another.)
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ std::vector<LONG> WindowCorners(HWND window) {
   return Corners(r);
 }
 
-TEST(Win32Monitors, AWindowCoversAMonitorOnTopWithoutBorderOrFocusAndStaysOnItMaximised) {
+TEST(Win32Monitors, AWindowCoversAMonitorOnTopWithoutBorderOrFocusAndStaysOnItMaximisedOrAtAnotherDpi) {
   test::TestWindow other(200, 100);
   REQUIRE_WINDOW(other);
   ShowWindow(other.hwnd(), SW_SHOW);
@@ -57,6 +58,14 @@ TEST(Win32Monitors, AWindowCoversAMonitorOnTopWithoutBorderOrFocusAndStaysOnItMa
   s.Turn();
   EXPECT_TRUE(IsZoomed(window));
   EXPECT_EQ(WindowCorners(window), Corners(monitor));
+
+  // Its monitor's DPI is not the screen's (as the system tells a window moved onto it): it still
+  // covers the monitor, whatever size the system suggests for the new DPI.
+  RECT suggested{0, 0, 300, 200};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  s.Turn();
+  EXPECT_EQ(WindowCorners(window), Corners(monitor));
+  EXPECT_EQ(ViewOf(options).units().Dpi(), 144);
 }
 
 // Every top-level window of the thread hears of the change, as the system tells them.

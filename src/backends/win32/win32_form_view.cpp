@@ -407,9 +407,11 @@ LRESULT Win32FormView::HandleWindow(HWND window, UINT message, WPARAM wParam, LP
       return 0;
     case WM_DPICHANGED: {
       ApplyDpi(HIWORD(wParam));
-      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      // A window that covers a monitor of another DPI keeps covering it; others take the size
+      // the system suggests for the new DPI.
+      const RECT& to = covered_ ? *covered_ : *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window, nullptr, to.left, to.top, to.right - to.left, to.bottom - to.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
     case WM_MOUSEMOVE:

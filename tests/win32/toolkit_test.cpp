@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -151,6 +152,34 @@ TEST(Win32Toolkit, ThePointerIsHiddenOverOurWindowsWhileTheCursorCountIsBelowZer
   s.program.sys().ShowCursor(-1);
   EXPECT_TRUE(pointerSet(window));
   EXPECT_TRUE(pointerSet(edit));
+}
+
+// Twips are pixels at the window's own DPI: a window moved onto a monitor of another DPI lays
+// its controls out and sizes its text again at that DPI.
+TEST(Win32Toolkit, AWindowGivenAnotherDpiLaysItsControlsOutAndSizesItsTextAtIt) {
+  Session s;
+  frmOptions& options = s.program.Use<frmOptions>();
+  HWND window = ViewOf(options).window();
+  REQUIRE_WINDOW(window);
+  HWND button = ViewOf(options).WindowOf(options.cmdOK);
+  const auto pixelWidth = [](HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return r.right - r.left;
+  };
+  const auto textHeight = [](HWND w) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::abs(font.lfHeight);
+  };
+  const int dpi = ViewOf(options).units().Dpi();
+  EXPECT_EQ(pixelWidth(button), win32::Units(dpi).ToPixels(options.cmdOK.Width()));
+  const LONG textBefore = textHeight(button);
+
+  RECT suggested{0, 0, 800, 600};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(pixelWidth(button), win32::Units(2 * dpi).ToPixels(options.cmdOK.Width()));
+  EXPECT_NEAR(textHeight(button), 2 * textBefore, 1);
 }
 
 // A fault of the backend's own code (here a throw in a window procedure) never unwinds through

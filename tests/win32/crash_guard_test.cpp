@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "preferences_left_as_found.h"
 #include "test_window.h"
 
 namespace velvora {
@@ -54,6 +55,7 @@ TEST(CrashGuard, AFaultPutsBackWhatTheRunChangedBeforeTheProcessEnds) {
   HWND taskbar = test::WaitForTaskbar();
   if (!taskbar) WITHOUT_DISPLAY("no taskbar");
   ASSERT_TRUE(IsWindowEnabled(taskbar));
+  const test::PreferencesLeftAsFound preferences;
   const ChildRun run = RunChild(Beside(L"velvora_crash_child.exe"));
   EXPECT_EQ(run.exitCode, static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION)) << run.output;
   // While it ran: pointer hidden, activation off, and on this family (Wine reports 6.x or

@@ -7,6 +7,7 @@
 #include "backends/win32/win32_form_view.h"
 #include "backends/win32/win32_platform.h"
 #include "forms/program.h"
+#include "preferences_left_as_found.h"
 
 namespace velvora::test {
 
@@ -20,6 +21,7 @@ struct ToolkitSession {
     while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
   }
+  PreferencesLeftAsFound preferences;  // outlives the program
   win32::Win32Platform platform;
   Program program;
   // Handles what is queued, as the event loop would.

@@ -28,7 +28,9 @@ bool ReadWhole(const std::string& path, std::vector<unsigned char>& bytes) {
   const std::streamoff size = file.tellg();
   if (!file || size < 0 || size > kMaxPictureBytes) return false;
   bytes.resize(static_cast<std::size_t>(size));
-  return static_cast<bool>(file.seekg(0).read(reinterpret_cast<char*>(bytes.data()), size));
+  // At most kMaxPictureBytes, so it fits the stream size of every build (32 bits on i686 Windows).
+  const auto count = static_cast<std::streamsize>(size);
+  return static_cast<bool>(file.seekg(0).read(reinterpret_cast<char*>(bytes.data()), count));
 }
 
 }  // namespace

@@ -27,6 +27,10 @@ void ControlBinding::Adopt(HWND window) {
   if (window_) SetWindowName(window_, control_->Name());
 }
 
+void ControlBinding::KeepCaptionAsText() {
+  if (control_ && window_) SetWindowTextW(window_, CaptionText(control_->Caption()).c_str());
+}
+
 void ControlBinding::Apply(Prop what) {
   if (!control_ || !window_) return;
   switch (what) {

@@ -51,6 +51,9 @@ class ControlBinding : public MessageTarget {
   HFONT font() const { return font_.get(); }
   // The window this binding made, with its designer name.
   void Adopt(HWND window);
+  // A control we draw ourselves keeps its caption as its window text as well, so screen readers
+  // and other programs read it as they read a native control's (WM_GETTEXT).
+  void KeepCaptionAsText();
 
   // The kind's own properties (caption, text, items, value...).
   virtual void ApplyOwn(Prop what) = 0;

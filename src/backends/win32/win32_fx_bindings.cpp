@@ -102,6 +102,7 @@ class FxLabelBinding final : public ControlBinding {
 
  protected:
   void ApplyOwn(Prop what) override {
+    if (what == Prop::Caption) KeepCaptionAsText();
     if (what == Prop::Caption || what == Prop::ForeColor || what == Prop::Font) Redraw();
   }
   void ApplyGeometry() override {

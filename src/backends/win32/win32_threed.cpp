@@ -42,6 +42,7 @@ class PanelBinding final : public ControlBinding {
 
  protected:
   void ApplyOwn(Prop what) override {
+    if (what == Prop::Caption) KeepCaptionAsText();
     if (what == Prop::Caption || what == Prop::ForeColor || what == Prop::BackColor) InvalidateRect(window(), nullptr, FALSE);
   }
   LRESULT Own(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -87,6 +88,7 @@ class Button3dBinding final : public ControlBinding {
 
  protected:
   void ApplyOwn(Prop what) override {
+    if (what == Prop::Caption) KeepCaptionAsText();
     if (what == Prop::Caption || what == Prop::Appearance || what == Prop::ForeColor || what == Prop::BackColor ||
         what == Prop::Font) {
       Redraw();

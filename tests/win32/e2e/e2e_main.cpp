@@ -18,6 +18,6 @@ int main(int argc, char** argv) {
   }
   testing::InitGoogleTest(&argc, argv);
   std::printf("Velvora.scr sees Windows as Wine's %s\n", velvora::e2e::WindowsVersionForTheSaver().c_str());
-  const velvora::e2e::SaverWindowsVersion version;
+  const velvora::e2e::SaverUnderWine wine;
   return RUN_ALL_TESTS();
 }

@@ -59,13 +59,15 @@ std::string WindowsVersionForTheSaver() {
   return version && *version ? version : "win10";
 }
 
-SaverWindowsVersion::SaverWindowsVersion() {
+SaverUnderWine::SaverUnderWine() {
   const std::wstring version = win32::Wide(WindowsVersionForTheSaver());
   RegSetKeyValueW(HKEY_CURRENT_USER, kSaverDefaults, L"Version", REG_SZ, version.c_str(),
                   static_cast<DWORD>((version.size() + 1) * sizeof(wchar_t)));
+  const std::wstring key = std::wstring(kSaverDefaults) + L"\\X11 Driver";
+  RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Decorated", REG_SZ, L"N", 2 * sizeof(wchar_t));
 }
 
-SaverWindowsVersion::~SaverWindowsVersion() { RegDeleteTreeW(HKEY_CURRENT_USER, kSaverDefaults); }
+SaverUnderWine::~SaverUnderWine() { RegDeleteTreeW(HKEY_CURRENT_USER, kSaverDefaults); }
 
 bool SaverSeesFamilyZero() {
   const std::string version = WindowsVersionForTheSaver();

@@ -27,13 +27,15 @@ inline constexpr const char* kScreenSaverActiveSwitch = "--screen-saver-active";
 // The Windows version Wine reports to Velvora.scr (a name winecfg knows: win10, winxp64),
 // from VELVORA_E2E_WINDOWS_VERSION, win10 when unset.
 std::string WindowsVersionForTheSaver();
-// Makes Wine report that version to every program named Velvora.scr, until the object goes.
-class SaverWindowsVersion {
+// What Wine does for every program named Velvora.scr, until the object goes: it reports that
+// version, and draws the window frames itself, as Windows does (on a display without a window
+// manager, Xvfb's, a framed window would otherwise have none).
+class SaverUnderWine {
  public:
-  SaverWindowsVersion();
-  ~SaverWindowsVersion();
-  SaverWindowsVersion(const SaverWindowsVersion&) = delete;
-  SaverWindowsVersion& operator=(const SaverWindowsVersion&) = delete;
+  SaverUnderWine();
+  ~SaverUnderWine();
+  SaverUnderWine(const SaverUnderWine&) = delete;
+  SaverUnderWine& operator=(const SaverUnderWine&) = delete;
 };
 // The version's family as the saver tells it: 0 (the 9x line, and every system from 6.0 on),
 // where it disables the taskbar while it runs; 2 for the 5.x systems, where it leaves it alone.

@@ -2,6 +2,7 @@
 // what Cancel keeps.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 
 #include "backends/win32/win32_text.h"
@@ -143,6 +144,30 @@ TEST(SetupEndToEnd, CancelLeavesTheSettingsFileAsItWas) {
   ASSERT_TRUE(run.Ended(10000));
   EXPECT_EQ(run.ExitCode(), 0u);
   EXPECT_EQ(run.folder().Read("Velvora.ini"), kStored);
+}
+
+// The Screen Saver Settings of current Windows pass "/c:HWND": the dialog belongs to that
+// window. A saver started with nothing on its line opens the dialog too.
+TEST(SetupEndToEnd, TheDialogIsOwnedByTheWindowTheHostNames) {
+  test::TestWindow host(300, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  REQUIRE_WINDOW(host.hwnd());
+  ScrRun run;
+  ASSERT_TRUE(run.Start(L"/c:" + std::to_wstring(reinterpret_cast<ULONG_PTR>(host.hwnd()))));
+  HWND dialog = run.WaitForWindow(L"Velvora.frmSetup");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(WaitFor([&] { return GetWindow(dialog, GW_OWNER) == host.hwnd(); }, 5000));
+  Click(Controls(dialog)["cmdCancel"]);
+  EXPECT_TRUE(run.Ended(10000));
+}
+
+TEST(SetupEndToEnd, NoArgumentsOpenTheDialog) {
+  ScrRun run;
+  ASSERT_TRUE(run.Start(L""));
+  HWND dialog = run.WaitForWindow(L"Velvora.frmSetup");
+  REQUIRE_WINDOW(dialog);
+  Click(Controls(dialog)["cmdCancel"]);
+  EXPECT_TRUE(run.Ended(10000));
+  EXPECT_EQ(run.ExitCode(), 0u);
 }
 
 }  // namespace

@@ -13,8 +13,7 @@ TEST(OptionsEndToEnd, OkStoresTheDelayAndTheBackgroundColour) {
   ForgetPreferences();
   StorePreference(L"BackColor", L"255");  // red; no delay stored yet
   ScrRun run;
-  ASSERT_TRUE(run.Start(L"/o"));
-  HWND dialog = run.WaitForWindow(L"Velvora.frmOptions");
+  HWND dialog = run.Open(L"/o", L"Velvora.frmOptions");
   REQUIRE_WINDOW(dialog);
   const Controls options(dialog);
   EXPECT_EQ(TextOf(dialog), L"Options for Velvora");
@@ -31,8 +30,7 @@ TEST(OptionsEndToEnd, OkStoresTheDelayAndTheBackgroundColour) {
   Type(options["txtDelay"], L"7");
   ASSERT_TRUE(WaitFor([&] { return options.Text("txtDelay") == L"7"; }, 5000));
   Click(options["cmdOK"]);
-  ASSERT_TRUE(run.Ended(10000));
-  EXPECT_EQ(run.ExitCode(), 0u);
+  EXPECT_TRUE(EndsCleanly(run));
   EXPECT_EQ(Preference(L"Delay"), L"7");
   EXPECT_EQ(Preference(L"BackColor"), L"255");
   ForgetPreferences();

@@ -37,8 +37,7 @@ TEST(SaverEndToEnd, FullScreenShowsThePicturesAndAMouseMovePutsTheSystemBack) {
                                                test::RedBlue(640, 480)));
   run.folder().Write("Velvora.ini", "30\r\nSec\r\n 1 \r\nFullWin\r\n" + (run.folder() / "red-blue.png") + "\r\n");
   MovePointer(8, 8);
-  ASSERT_TRUE(run.Start(L"/s"));
-  HWND saver = run.WaitForWindow(L"Velvora.frmSaver");
+  HWND saver = run.Open(L"/s", L"Velvora.frmSaver");
   REQUIRE_WINDOW(saver);
   const ULONGLONG shown = GetTickCount64();
   const Controls controls(saver);
@@ -91,8 +90,7 @@ TEST(SaverEndToEnd, FullScreenShowsThePicturesAndAMouseMovePutsTheSystemBack) {
   // The first move records where the pointer is, the next one somewhere else ends the show.
   MovePointer(200, 300);
   MovePointer(420, 360);
-  ASSERT_TRUE(run.Ended(10000));
-  EXPECT_EQ(run.ExitCode(), 0u);
+  EXPECT_TRUE(EndsCleanly(run));
   EXPECT_TRUE(IsWindowEnabled(taskbar));
   EXPECT_EQ(ScreenSaverActiveSeenAfresh(), 1);
   ForgetPreferences();

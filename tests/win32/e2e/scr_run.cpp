@@ -89,6 +89,10 @@ HWND ScrRun::VisibleWindow(const wchar_t* className) const {
   return search.found;
 }
 
+HWND ScrRun::Open(const std::wstring& arguments, const wchar_t* className) {
+  return Start(arguments) ? WaitForWindow(className) : nullptr;
+}
+
 HWND ScrRun::WaitForWindow(const wchar_t* className, DWORD timeoutMs) {
   HWND found = nullptr;
   WaitFor([&] { return (found = VisibleWindow(className)) != nullptr; }, timeoutMs);
@@ -97,6 +101,12 @@ HWND ScrRun::WaitForWindow(const wchar_t* className, DWORD timeoutMs) {
 
 bool ScrRun::WaitForNoWindow(const wchar_t* className, DWORD timeoutMs) {
   return WaitFor([&] { return VisibleWindow(className) == nullptr; }, timeoutMs);
+}
+
+testing::AssertionResult EndsCleanly(ScrRun& run) {
+  if (!run.Ended(10000)) return testing::AssertionFailure() << "still running after 10 s";
+  if (run.ExitCode() != 0) return testing::AssertionFailure() << "exit code " << run.ExitCode();
+  return testing::AssertionSuccess();
 }
 
 }  // namespace velvora::e2e

@@ -1,6 +1,8 @@
 #pragma once
 // One run of Velvora.scr from a folder of its own: a copy of the program beside which it keeps
 // its settings file, started with a command line as a screen-saver host starts it.
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <functional>
@@ -28,6 +30,8 @@ class ScrRun {
   bool Start(const std::wstring& arguments);
   bool Ended(DWORD timeoutMs);
   DWORD ExitCode() const;
+  // Starts the run and waits for its first visible window of that class (null when none came).
+  HWND Open(const std::wstring& arguments, const wchar_t* className);
   // The first visible top-level window of the run with that class, or null after `timeoutMs`.
   HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs = 15000);
   // True when no window of the run with that class is visible within `timeoutMs`.
@@ -39,5 +43,8 @@ class ScrRun {
   test::TempFolder folder_;
   PROCESS_INFORMATION process_{};
 };
+
+// The run ends within ten seconds with exit code 0.
+testing::AssertionResult EndsCleanly(ScrRun& run);
 
 }  // namespace velvora::e2e

@@ -61,8 +61,7 @@ const std::string kStored =
 
 TEST(SetupEndToEnd, ConfigurationShowsTheDialogAndItsHelpWithTheirTexts) {
   ScrRun run;
-  ASSERT_TRUE(run.Start(L"/c"));
-  HWND dialog = run.WaitForWindow(L"Velvora.frmSetup");
+  HWND dialog = run.Open(L"/c", L"Velvora.frmSetup");
   REQUIRE_WINDOW(dialog);
   const Controls setup(dialog);
   for (const auto& [name, text] : kSetupTexts) EXPECT_EQ(setup.Text(name), text) << name;
@@ -89,15 +88,13 @@ TEST(SetupEndToEnd, ConfigurationShowsTheDialogAndItsHelpWithTheirTexts) {
   EXPECT_FALSE(run.Ended(0));  // the setup dialog is still open
 
   Click(setup["cmdCancel"]);
-  ASSERT_TRUE(run.Ended(10000));
-  EXPECT_EQ(run.ExitCode(), 0u);
+  EXPECT_TRUE(EndsCleanly(run));
 }
 
 TEST(SetupEndToEnd, DoneWritesTheSettingsAsTheDialogHoldsThem) {
   ScrRun run;
   run.folder().Write("Velvora.ini", kStored);
-  ASSERT_TRUE(run.Start(L"/c"));
-  HWND dialog = run.WaitForWindow(L"Velvora.frmSetup");
+  HWND dialog = run.Open(L"/c", L"Velvora.frmSetup");
   REQUIRE_WINDOW(dialog);
   const Controls setup(dialog);
   EXPECT_EQ(setup.Text("Text1"), L"5");
@@ -114,35 +111,31 @@ TEST(SetupEndToEnd, DoneWritesTheSettingsAsTheDialogHoldsThem) {
   Click(setup["OptionRandom"]);
   ASSERT_TRUE(WaitFor([&] { return Checked(setup["OptionRandom"]) && setup.Text("Text1") == L"12"; }, 5000));
   Click(setup["cmdExit"]);
-  ASSERT_TRUE(run.Ended(10000));
-  EXPECT_EQ(run.ExitCode(), 0u);
+  EXPECT_TRUE(EndsCleanly(run));
   EXPECT_EQ(run.folder().Read("Velvora.ini"),
             "12\r\nSec\r\n 2 \r\nRandom\r\nC:\\Pictures\\Autumn.jpg\r\nC:\\Pictures\\beach.png\r\n");
 }
 
 TEST(SetupEndToEnd, DoneOnAFirstRunWritesTheFirstRunValues) {
   ScrRun run;
-  ASSERT_TRUE(run.Start(L"/c"));
-  HWND dialog = run.WaitForWindow(L"Velvora.frmSetup");
+  HWND dialog = run.Open(L"/c", L"Velvora.frmSetup");
   REQUIRE_WINDOW(dialog);
   Click(Controls(dialog)["cmdExit"]);
-  ASSERT_TRUE(run.Ended(10000));
+  ASSERT_TRUE(EndsCleanly(run));
   EXPECT_EQ(run.folder().Read("Velvora.ini"), "\r\n\r\n 0 \r\nFullWin\r\n");
 }
 
 TEST(SetupEndToEnd, CancelLeavesTheSettingsFileAsItWas) {
   ScrRun run;
   run.folder().Write("Velvora.ini", kStored);
-  ASSERT_TRUE(run.Start(L"/c"));
-  HWND dialog = run.WaitForWindow(L"Velvora.frmSetup");
+  HWND dialog = run.Open(L"/c", L"Velvora.frmSetup");
   REQUIRE_WINDOW(dialog);
   const Controls setup(dialog);
   Type(setup["Text1"], L"9");
   Click(setup["SecOpt"]);
   ASSERT_TRUE(WaitFor([&] { return Checked(setup["SecOpt"]); }, 5000));
   Click(setup["cmdCancel"]);
-  ASSERT_TRUE(run.Ended(10000));
-  EXPECT_EQ(run.ExitCode(), 0u);
+  EXPECT_TRUE(EndsCleanly(run));
   EXPECT_EQ(run.folder().Read("Velvora.ini"), kStored);
 }
 
@@ -152,22 +145,20 @@ TEST(SetupEndToEnd, TheDialogIsOwnedByTheWindowTheHostNames) {
   test::TestWindow host(300, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   REQUIRE_WINDOW(host.hwnd());
   ScrRun run;
-  ASSERT_TRUE(run.Start(L"/c:" + std::to_wstring(reinterpret_cast<ULONG_PTR>(host.hwnd()))));
-  HWND dialog = run.WaitForWindow(L"Velvora.frmSetup");
+  HWND dialog = run.Open(L"/c:" + std::to_wstring(reinterpret_cast<ULONG_PTR>(host.hwnd())),
+                        L"Velvora.frmSetup");
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(WaitFor([&] { return GetWindow(dialog, GW_OWNER) == host.hwnd(); }, 5000));
   Click(Controls(dialog)["cmdCancel"]);
-  EXPECT_TRUE(run.Ended(10000));
+  EXPECT_TRUE(EndsCleanly(run));
 }
 
 TEST(SetupEndToEnd, NoArgumentsOpenTheDialog) {
   ScrRun run;
-  ASSERT_TRUE(run.Start(L""));
-  HWND dialog = run.WaitForWindow(L"Velvora.frmSetup");
+  HWND dialog = run.Open(L"", L"Velvora.frmSetup");
   REQUIRE_WINDOW(dialog);
   Click(Controls(dialog)["cmdCancel"]);
-  EXPECT_TRUE(run.Ended(10000));
-  EXPECT_EQ(run.ExitCode(), 0u);
+  EXPECT_TRUE(EndsCleanly(run));
 }
 
 }  // namespace

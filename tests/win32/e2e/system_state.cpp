@@ -64,7 +64,7 @@ SaverUnderWine::SaverUnderWine() {
   RegSetKeyValueW(HKEY_CURRENT_USER, kSaverDefaults, L"Version", REG_SZ, version.c_str(),
                   static_cast<DWORD>((version.size() + 1) * sizeof(wchar_t)));
   const std::wstring key = std::wstring(kSaverDefaults) + L"\\X11 Driver";
-  RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Decorated", REG_SZ, L"N", 2 * sizeof(wchar_t));
+  RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Managed", REG_SZ, L"N", 2 * sizeof(wchar_t));
 }
 
 SaverUnderWine::~SaverUnderWine() { RegDeleteTreeW(HKEY_CURRENT_USER, kSaverDefaults); }

@@ -28,8 +28,9 @@ inline constexpr const char* kScreenSaverActiveSwitch = "--screen-saver-active";
 // from VELVORA_E2E_WINDOWS_VERSION, win10 when unset.
 std::string WindowsVersionForTheSaver();
 // What Wine does for every program named Velvora.scr, until the object goes: it reports that
-// version, and draws the window frames itself, as Windows does (on a display without a window
-// manager, Xvfb's, a framed window would otherwise have none).
+// version, and manages the windows itself, as Windows does. On a display without a window
+// manager (Xvfb's) a framed window would otherwise have no frame, and every showing and hiding
+// would wait about two seconds for a manager that is not there.
 class SaverUnderWine {
  public:
   SaverUnderWine();

@@ -103,6 +103,7 @@ class SimPlatform final : public System, public Toolkit, public SettingsStore {
   std::int32_t WindowStyle(Hwnd window) const;
   Hwnd ParentOf(Hwnd window) const;
   void ClearCalls() { calls_.clear(); }
+  void ClearPictureHints() { pictureHints_.clear(); }
   std::map<std::tuple<std::string, std::string, std::string>, std::string>& Store() { return store_; }
 
   // ---- System ----

@@ -94,7 +94,10 @@ std::string FormatSettingsFile(const SettingsToSave& s, const CodePage& codePage
   if (s.fullWindow) line("FullWin");
   else if (s.centred) line("Random");
   for (const std::string& picture : s.pictures) line(picture);
-  if (std::optional<std::string> narrow = codePage.FromUtf8(text)) return *narrow;
+  // Text that itself begins with the mark is written after a mark too, since reading takes
+  // one mark away.
+  std::optional<std::string> narrow = codePage.FromUtf8(text);
+  if (narrow && !narrow->starts_with(kUtf8Mark)) return *narrow;
   return std::string(kUtf8Mark) + text;
 }
 

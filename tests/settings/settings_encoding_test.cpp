@@ -55,6 +55,20 @@ TEST(SettingsEncoding, AFileStartingWithTheMarkIsUtf8OnEverySystem) {
   }
 }
 
+// Reading takes one mark away, so text that begins with the mark (a file that had two) gets a
+// mark of its own on Done, in either code page, and reads back unchanged.
+TEST(SettingsEncoding, TextBeginningWithTheMarkKeepsItThroughASave) {
+  test::TempFolder folder;
+  const std::string path = SettingsFilePath(folder.Path());
+  folder.Write("Velvora.ini", kMark + kMark + "5\r\nMin\r\n 0 \r\n");
+  for (const CodePage* codePage : {static_cast<const CodePage*>(&kLatin1), &Utf8CodePage()}) {
+    const SettingsFileContents read = LoadSettingsFile(path, *codePage);
+    ASSERT_EQ(read.intervalText, kMark + "5");
+    ASSERT_TRUE(SaveSettingsFile(path, {.intervalText = read.intervalText, .intervalUnit = "Min"}, *codePage));
+    EXPECT_EQ(LoadSettingsFile(path, *codePage).intervalText, kMark + "5");
+  }
+}
+
 TEST(SettingsEncoding, WhereTheCodePageIsUtf8NoMarkIsWritten) {
   EXPECT_EQ(FormatSettingsFile(WithPictures({"/fotos/海.png"})), "5\r\nMin\r\n 1 \r\nFullWin\r\n/fotos/海.png\r\n");
 }
